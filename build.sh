@@ -13,7 +13,7 @@ packages=(
   clang libclang-rt-14-dev llvm
   g++-mingw-w64-i686-posix
   wine wine32:i386 wine32-preloader:i386
-  xvfb xauth
+  xvfb xauth fonts-wine
 )
 
 log() { printf '== %s\n' "$*" >&2; }

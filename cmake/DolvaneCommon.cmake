@@ -24,8 +24,7 @@ if(WIN32)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
   add_custom_command(
     OUTPUT ${DOLVANE_WINEPREFIX}/system.reg
-    COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh wineboot --init
-    COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh wineserver --wait
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/make-wineprefix.sh ${CMAKE_BINARY_DIR}/wine-run.sh ${DOLVANE_WINEPREFIX}
     COMMENT "Creating the Wine prefix for the Windows tests"
     VERBATIM)
   add_custom_target(wineprefix ALL DEPENDS ${DOLVANE_WINEPREFIX}/system.reg)
