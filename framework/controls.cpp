@@ -110,11 +110,11 @@ namespace {
                    " (component " + c.Name() + ")");
 }
 
-[[noreturn]] void BadIdent(const TControl& c, const std::string& name, const std::string& ident) {
-  throw EReadError("Invalid value for property " + std::string(c.ClassName()) + "." + name + ": " + ident);
-}
-
 }  // namespace
+
+void TControl::BadIdent(const std::string& name, const std::string& ident) const {
+  throw EReadError("Invalid value for property " + std::string(ClassName()) + "." + name + ": " + ident);
+}
 
 void TControl::ReadProperty(const std::string& name, const StreamValue& value, const TMethodBinder&) {
   if (SameIdent(name, "Left")) {
@@ -128,16 +128,10 @@ void TControl::ReadProperty(const std::string& name, const StreamValue& value, c
   } else if (SameIdent(name, "ParentFont")) {
     SetParentFont(BoolValue(name, value));
   } else if (SameIdent(name, "Font.Style")) {
-    if (value.type != ValueType::Set) BadValue(name, value, "a set");
-    TFontStyles style = 0;
-    for (const std::string& e : value.elements) {
-      if (SameIdent(e, "fsBold")) style |= fsBold;
-      else if (SameIdent(e, "fsItalic")) style |= fsItalic;
-      else if (SameIdent(e, "fsUnderline")) style |= fsUnderline;
-      else if (SameIdent(e, "fsStrikeOut")) style |= fsStrikeOut;
-      else BadIdent(*this, name, e);
-    }
-    SetFontStyle(style);
+    SetFontStyle(SetValue<TFontStyles>(name, value, {{"fsBold", fsBold},
+                                                     {"fsItalic", fsItalic},
+                                                     {"fsUnderline", fsUnderline},
+                                                     {"fsStrikeOut", fsStrikeOut}}));
   } else {
     UnknownProperty(*this, name);
   }
@@ -241,11 +235,9 @@ void TEdit::ReadProperty(const std::string& name, const StreamValue& value, cons
   if (SameIdent(name, "ReadOnly")) {
     readOnly_ = BoolValue(name, value);
   } else if (SameIdent(name, "Alignment")) {
-    const std::string& ident = IdentValue(name, value);
-    if (SameIdent(ident, "taLeftJustify")) alignment_ = TAlignment::taLeftJustify;
-    else if (SameIdent(ident, "taRightJustify")) alignment_ = TAlignment::taRightJustify;
-    else if (SameIdent(ident, "taCenter")) alignment_ = TAlignment::taCenter;
-    else BadIdent(*this, name, ident);
+    alignment_ = EnumValue<TAlignment>(name, value, {{"taLeftJustify", TAlignment::taLeftJustify},
+                                                     {"taRightJustify", TAlignment::taRightJustify},
+                                                     {"taCenter", TAlignment::taCenter}});
   } else if (SameIdent(name, "OnChange")) {
     onChange_ = bind(IdentValue(name, value));
   } else {

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "classes.h"
@@ -92,6 +94,33 @@ class TControl : public TComponent {
   int IntValue(const std::string& name, const StreamValue& value) const;
   bool BoolValue(const std::string& name, const StreamValue& value) const;
   const std::string& IdentValue(const std::string& name, const StreamValue& value) const;
+  [[noreturn]] void BadIdent(const std::string& name, const std::string& ident) const;
+
+  // Stored identifiers are looked up in a table of named values.
+  template <typename T>
+  using NameTable = std::initializer_list<std::pair<std::string_view, T>>;
+
+  // The value named by ident; an unknown name is a read error.
+  template <typename T>
+  T NamedValue(const std::string& name, const std::string& ident, NameTable<T> names) const {
+    for (const auto& [text, v] : names) {
+      if (SameIdent(ident, text)) return v;
+    }
+    BadIdent(name, ident);
+  }
+  // An enumeration value, such as bsSingle.
+  template <typename T>
+  T EnumValue(const std::string& name, const StreamValue& value, NameTable<T> names) const {
+    return NamedValue(name, IdentValue(name, value), names);
+  }
+  // A set of flag bits, such as [fsBold].
+  template <typename Bits>
+  Bits SetValue(const std::string& name, const StreamValue& value, NameTable<Bits> names) const {
+    if (value.type != ValueType::Set) BadValue(name, value, "a set");
+    Bits bits = 0;
+    for (const std::string& element : value.elements) bits |= NamedValue(name, element, names);
+    return bits;
+  }
   TWidgetSet* WidgetSet() const;
 
  private:

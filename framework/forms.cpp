@@ -92,38 +92,24 @@ void TForm::ReadProperty(const std::string& name, const StreamValue& value, cons
   } else if (SameIdent(name, "OnCreate")) {
     onCreate_ = bind(IdentValue(name, value));
   } else if (SameIdent(name, "BorderStyle")) {
-    static constexpr std::pair<std::string_view, TFormBorderStyle> kStyles[] = {
-        {"bsNone", TFormBorderStyle::bsNone},         {"bsSingle", TFormBorderStyle::bsSingle},
-        {"bsSizeable", TFormBorderStyle::bsSizeable}, {"bsDialog", TFormBorderStyle::bsDialog},
-        {"bsToolWindow", TFormBorderStyle::bsToolWindow}, {"bsSizeToolWin", TFormBorderStyle::bsSizeToolWin}};
-    const std::string& ident = IdentValue(name, value);
-    for (const auto& [text, style] : kStyles) {
-      if (SameIdent(ident, text)) return void(borderStyle_ = style);
-    }
-    throw EReadError("Invalid value for property " + std::string(ClassName()) + "." + name + ": " + ident);
+    borderStyle_ = EnumValue<TFormBorderStyle>(
+        name, value,
+        {{"bsNone", TFormBorderStyle::bsNone},         {"bsSingle", TFormBorderStyle::bsSingle},
+         {"bsSizeable", TFormBorderStyle::bsSizeable}, {"bsDialog", TFormBorderStyle::bsDialog},
+         {"bsToolWindow", TFormBorderStyle::bsToolWindow}, {"bsSizeToolWin", TFormBorderStyle::bsSizeToolWin}});
   } else if (SameIdent(name, "Position")) {
-    static constexpr std::pair<std::string_view, TPosition> kPositions[] = {
-        {"poDesigned", TPosition::poDesigned},           {"poDefault", TPosition::poDefault},
-        {"poDefaultPosOnly", TPosition::poDefaultPosOnly}, {"poDefaultSizeOnly", TPosition::poDefaultSizeOnly},
-        {"poScreenCenter", TPosition::poScreenCenter},   {"poDesktopCenter", TPosition::poDesktopCenter},
-        {"poMainFormCenter", TPosition::poMainFormCenter}, {"poOwnerFormCenter", TPosition::poOwnerFormCenter},
-        {"poWorkAreaCenter", TPosition::poWorkAreaCenter}};
-    const std::string& ident = IdentValue(name, value);
-    for (const auto& [text, position] : kPositions) {
-      if (SameIdent(ident, text)) return void(position_ = position);
-    }
-    throw EReadError("Invalid value for property " + std::string(ClassName()) + "." + name + ": " + ident);
+    position_ = EnumValue<TPosition>(
+        name, value,
+        {{"poDesigned", TPosition::poDesigned},           {"poDefault", TPosition::poDefault},
+         {"poDefaultPosOnly", TPosition::poDefaultPosOnly}, {"poDefaultSizeOnly", TPosition::poDefaultSizeOnly},
+         {"poScreenCenter", TPosition::poScreenCenter},   {"poDesktopCenter", TPosition::poDesktopCenter},
+         {"poMainFormCenter", TPosition::poMainFormCenter}, {"poOwnerFormCenter", TPosition::poOwnerFormCenter},
+         {"poWorkAreaCenter", TPosition::poWorkAreaCenter}});
   } else if (SameIdent(name, "BorderIcons")) {
-    if (value.type != ValueType::Set) BadValue(name, value, "a set");
-    TBorderIcons icons = 0;
-    for (const std::string& e : value.elements) {
-      if (SameIdent(e, "biSystemMenu")) icons |= biSystemMenu;
-      else if (SameIdent(e, "biMinimize")) icons |= biMinimize;
-      else if (SameIdent(e, "biMaximize")) icons |= biMaximize;
-      else if (SameIdent(e, "biHelp")) icons |= biHelp;
-      else throw EReadError("Invalid value for property " + std::string(ClassName()) + "." + name + ": " + e);
-    }
-    borderIcons_ = icons;
+    borderIcons_ = SetValue<TBorderIcons>(name, value, {{"biSystemMenu", biSystemMenu},
+                                                        {"biMinimize", biMinimize},
+                                                        {"biMaximize", biMaximize},
+                                                        {"biHelp", biHelp}});
   } else {
     TWinControl::ReadProperty(name, value, bind);
   }
