@@ -68,6 +68,7 @@ TEST(Formulas, OpenShortBitForBit) {
       {1e300, 0, 0, 1e300, 1e300},  // the product of the magnitudes is 1e600
       {0, 0, 50, 30, 0}, {50, 30, 0, 0, 0},
       {kMax, 0, kMax, 0, kMax},  // the final store never overflows
+      {206.79, 671.84, 546.57, 659.27, 0x1.83f0184d5a4ccp+9},  // the product of the two roots: ...4cbp+9
       {1.3e308, 1.3e308, 1, 1, kOverflow}, {1, 1, 1.3e308, 1.3e308, kOverflow},
   };
   for (const Case& c : cases) {
