@@ -51,6 +51,23 @@ TEST(Program, NormalRunEndsWithZero) {
   EXPECT_EQ(Application, nullptr);  // taken down again
 }
 
+TEST(Program, TheFirstFormCreatedStaysTheMainForm) {
+  FakeWidgetSet ws;
+  TTestForm* second = nullptr;
+  EXPECT_EQ(RunWith(ws, [&] {
+              StandardStart();
+              Application->CreateForm(second);
+              EXPECT_EQ(Application->MainForm(), g_form);
+            }),
+            0);
+}
+
+TEST(Program, TitleSetAfterInitializeReachesTheBackEnd) {
+  FakeWidgetSet ws;
+  EXPECT_EQ(RunWith(ws, [] { StandardStart(); Application->SetTitle("Retitled"); }), 0);
+  EXPECT_EQ(ws.appTitle, "Retitled");
+}
+
 TEST(Program, NoBackEndFailsWithExceptionAndNoDialog) {
   bool reached = false;
   const int code = ExecuteProgram(nullptr, [&] {

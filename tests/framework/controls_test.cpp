@@ -6,12 +6,13 @@
 namespace {
 
 // A test form built on the fake back end inside a running framework session.
+// The run must end normally: a failed start-up would skip the body's checks.
 template <class Body>
-void WithForm(FakeWidgetSet& ws, Body body) {
+void WithForm(FakeWidgetSet& ws, Body body, bool scaled = true) {
   ws.resources["TTESTFORM"] = TestFormStream();
   TTestForm* form = nullptr;
   const int code = ExecuteProgram(&ws, [&] {
-    Application->SetScaled(true);
+    Application->SetScaled(scaled);
     Application->Initialize();
     Application->CreateForm(form);
     body(*form);
@@ -125,14 +126,13 @@ TEST(Scaling, RescalesWhenShownOnAnotherDensity) {
 TEST(Scaling, OffWhenTheApplicationDoesNotScale) {
   FakeWidgetSet ws;
   ws.monitorDpi = 144;
-  ws.resources["TTESTFORM"] = TestFormStream();
-  TTestForm* form = nullptr;
-  ExecuteProgram(&ws, [&] {
-    Application->Initialize();
-    Application->CreateForm(form);
-    EXPECT_EQ(form->ClientWidth(), 680);
-    EXPECT_EQ(form->PixelsPerInch(), 96);
-  });
+  WithForm(
+      ws,
+      [](TTestForm& f) {
+        EXPECT_EQ(f.ClientWidth(), 680);
+        EXPECT_EQ(f.PixelsPerInch(), 96);
+      },
+      /*scaled=*/false);
 }
 
 TEST(Scaling, PixelArithmeticRoundsHalvesAwayFromZero) {

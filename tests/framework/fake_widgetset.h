@@ -34,7 +34,7 @@ class FakeWidgetSet : public TWidgetSet {
   std::function<void(TApplication&)> user;
 
   bool appInitialized = false;
-  std::string appTitle;
+  std::string appTitle;  // the application window's: given by AppInit, changed by AppSetTitle
   std::vector<Dialog> dialogs;
   std::map<const TControl*, int> textWrites;  // SetText calls per control
   std::vector<const TForm*> shownForms;

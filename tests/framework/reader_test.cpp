@@ -111,6 +111,8 @@ TEST(Reader, RejectsMismatchesWithClearMessages) {
        "lb cannot hold the control ed"},
       {"inherited entry", WithChild([](StreamBuilder& b) { b.Byte(0xF1).Object("TEdit", "ed").End().End(); }),
        "inherited or inline"},
+      {"inline entry", WithChild([](StreamBuilder& b) { b.Byte(0xF4).Object("TEdit", "ed").End().End(); }),
+       "inherited or inline"},
   };
   for (const auto& c : cases) {
     auto form = std::make_unique<TTestForm>(nullptr);
@@ -120,6 +122,33 @@ TEST(Reader, RejectsMismatchesWithClearMessages) {
     } catch (const EFilerError& e) {
       EXPECT_NE(e.Message().find(c.message), std::string::npos) << c.what << ": " << e.Message();
     }
+  }
+}
+
+TEST(Reader, OwnFontStyleEndsTheUseOfTheParentFont) {
+  // A bold group box holding the edit field, which stores no ParentFont.
+  const auto stream = [](auto editProperties) {
+    return WithChild([&](StreamBuilder& b) {
+      b.Object("TGroupBox", "gb").Set("Font.Style", {"fsBold"}).End().Object("TEdit", "ed");
+      editProperties(b);
+      b.End().End().End();
+    });
+  };
+  const struct {
+    const char* what;
+    std::string stream;
+    bool parentFont;
+    TFontStyles style;
+  } cases[] = {
+      {"no style", stream([](StreamBuilder&) {}), true, fsBold},
+      {"own style", stream([](StreamBuilder& b) { b.Set("Font.Style", {"fsItalic"}); }), false, fsItalic},
+      {"own empty style", stream([](StreamBuilder& b) { b.Set("Font.Style", {}); }), false, 0},
+  };
+  for (const auto& c : cases) {
+    const auto form = Read(c.stream);
+    ASSERT_NE(form->ed, nullptr) << c.what;
+    EXPECT_EQ(form->ed->ParentFont(), c.parentFont) << c.what;
+    EXPECT_EQ(form->ed->EffectiveFontStyle(), c.style) << c.what;
   }
 }
 

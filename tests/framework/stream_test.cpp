@@ -131,10 +131,31 @@ TEST(Stream, RejectsEveryTruncation) {
   }
 }
 
+// Well-formed streams with `levels` lists or entries nested, each one closed.
+// The parser accepts 64 levels below the outermost one.
+std::string NestedLists(int levels) { return OneValue(std::string(levels, '\x01') + std::string(levels, '\0')); }
+
+std::string NestedEntries(int levels) {
+  StreamBuilder b;
+  for (int i = 0; i < levels; ++i) b.Object("TGroupBox", "g").End();
+  for (int i = 0; i < levels; ++i) b.End();
+  return b.Bytes();
+}
+
 TEST(Stream, LimitsNesting) {
-  std::string list = "\x01";
-  for (int i = 0; i < 1000; ++i) list += "\x01";
-  EXPECT_THROW(ParseComponentStream(OneValue(list)), EReadError);
+  const struct {
+    const char* what;
+    std::string (*nested)(int levels);
+  } cases[] = {{"lists", &NestedLists}, {"entries", &NestedEntries}};
+  for (const auto& c : cases) {
+    EXPECT_NO_THROW(ParseComponentStream(c.nested(65))) << c.what;
+    try {
+      ParseComponentStream(c.nested(66));
+      ADD_FAILURE() << c.what << ": no exception";
+    } catch (const EReadError& e) {
+      EXPECT_NE(e.Message().find("nested too deeply"), std::string::npos) << c.what << ": " << e.Message();
+    }
+  }
 }
 
 TEST(Stream, ErrorNamesTheOffset) {
