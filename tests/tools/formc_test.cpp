@@ -50,6 +50,7 @@ TEST(Formc, ValuesTakeTheSmallestFittingType) {
       {"[ fsBold ]", string("\x0B\x06" "fsBold\x00", 9)},
       {"'it''s'", "\x06\x04it's"},
       {"''", string("\x06\x00", 2)},
+      {"'" + string(255, 'a') + "'", "\x06\xFF" + string(255, 'a')},
       {"'" + string(256, 'a') + "'", string("\x0C\x00\x01\x00\x00", 5) + string(256, 'a')},
   };
   for (const auto& c : cases) EXPECT_EQ(CompiledValue(c.text), c.bytes) << c.text;
