@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <vector>
 
 #include "dolvane_app.h"
@@ -112,9 +113,13 @@ std::vector<std::uint8_t> ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR na
   return {data, data + SizeofResource(module, found)};
 }
 
+// A resource type or name as text: "#24" for a number, the string otherwise.
+std::wstring IdText(LPCWSTR id) {
+  return IS_INTRESOURCE(id) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(id)) : id;
+}
+
 BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
-  auto* names = reinterpret_cast<std::vector<std::wstring>*>(param);
-  names->push_back(IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name)) : name);
+  reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(IdText(name));
   return TRUE;
 }
 
@@ -122,6 +127,28 @@ std::vector<std::wstring> ResourceNames(HMODULE module, LPCWSTR type) {
   std::vector<std::wstring> names;
   EnumResourceNamesW(module, type, CountName, reinterpret_cast<LONG_PTR>(&names));
   return names;
+}
+
+// Every resource of a module, as "type/name", with the languages it is stored in.
+using LanguagesByResource = std::map<std::wstring, std::vector<WORD>>;
+
+BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR param) {
+  (*reinterpret_cast<LanguagesByResource*>(param))[IdText(type) + L"/" + IdText(name)].push_back(language);
+  return TRUE;
+}
+
+BOOL CALLBACK AddLanguagesOfName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR param) {
+  return EnumResourceLanguagesW(module, type, name, AddLanguage, param);
+}
+
+BOOL CALLBACK AddLanguagesOfType(HMODULE module, LPWSTR type, LONG_PTR param) {
+  return EnumResourceNamesW(module, type, AddLanguagesOfName, param);
+}
+
+LanguagesByResource ResourceLanguages(HMODULE module) {
+  LanguagesByResource languages;
+  EnumResourceTypesW(module, AddLanguagesOfType, reinterpret_cast<LONG_PTR>(&languages));
+  return languages;
 }
 
 class ProgramFile : public ::testing::Test {
@@ -201,6 +228,15 @@ TEST_F(ProgramFile, IconLoadsAtEverySize) {
     DeleteObject(info.hbmMask);
     DestroyIcon(static_cast<HICON>(icon));
   }
+}
+
+TEST_F(ProgramFile, StoresEveryResourceOnceInTheNeutralLanguage) {
+  const std::vector<WORD> neutral{MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)};
+  const LanguagesByResource expected{
+      {L"#24/#1", neutral}, {L"#14/MAINICON", neutral}, {L"#3/#1", neutral}, {L"#3/#2", neutral},
+      {L"#3/#3", neutral},  {L"#3/#4", neutral},        {L"#10/TMAINFORM", neutral},
+  };
+  EXPECT_EQ(ResourceLanguages(module_), expected);
 }
 
 TEST_F(ProgramFile, HasNoVersionResource) { EXPECT_TRUE(ResourceNames(module_, RT_VERSION).empty()); }

@@ -50,6 +50,7 @@ TEST(Formc, ValuesTakeTheSmallestFittingType) {
       {"[ fsBold ]", string("\x0B\x06" "fsBold\x00", 9)},
       {"'it''s'", "\x06\x04it's"},
       {"''", string("\x06\x00", 2)},
+      {"'" + string(255, 'a') + "'", "\x06\xFF" + string(255, 'a')},
       {"'" + string(256, 'a') + "'", string("\x0C\x00\x01\x00\x00", 5) + string(256, 'a')},
   };
   for (const auto& c : cases) EXPECT_EQ(CompiledValue(c.text), c.bytes) << c.text;
@@ -107,10 +108,34 @@ TEST(Formc, ReportsSyntaxErrorsWithTheirLine) {
   }
 }
 
-TEST(Formc, ToolOutputIsTheLibrarysStream) {
-  const std::string stream = formc::CompileForm(ReadFile(FORM_SOURCE));
-  EXPECT_EQ(ReadFile(FORM_STREAM), stream);
-  EXPECT_NO_THROW(ParseComponentStream(stream));
+// The tool on a small nested form, against the stream laid out by hand.
+TEST(Formc, ToolWritesTheStreamOfANestedForm) {
+  const std::string dir = ::testing::TempDir();
+  const std::string source = dir + "formc_nested.form", out = dir + "formc_nested.tpf0";
+  std::ofstream(source) << "object MainForm: TMainForm\n"
+                           "  Left = 200\n"
+                           "  object gbA: TGroupBox\n"
+                           "    object edtAZ: TEdit\n"
+                           "      ReadOnly = True\n"
+                           "    end\n"
+                           "  end\n"
+                           "end\n";
+  ASSERT_EQ(std::system((std::string(FORMC_EXE) + " " + source + " " + out).c_str()), 0);
+  using namespace std::string_literals;
+  const std::string expected =
+      "TPF0"
+      "\x09" "TMainForm" "\x08" "MainForm"
+      "\x04" "Left" "\x03\xC8\x00"  // Int16 200
+      "\x00"                        // end of MainForm's properties
+      "\x09" "TGroupBox" "\x03" "gbA"
+      "\x00"                        // gbA has no properties
+      "\x05" "TEdit" "\x05" "edtAZ"
+      "\x08" "ReadOnly" "\x09"      // True
+      "\x00"                        // end of edtAZ's properties
+      "\x00"                        // edtAZ has no children
+      "\x00"                        // end of gbA's children
+      "\x00"s;                      // end of MainForm's children
+  EXPECT_EQ(ReadFile(out), expected);
 }
 
 TEST(Formc, ToolFailsCleanlyOnBadInput) {
