@@ -15,11 +15,10 @@ namespace e2e {
 
 using expected::Component;
 using expected::kComponents;
+using expected::kTitle;
 using expected::Role;
 
 const Component& ComponentNamed(std::string_view name);
-
-inline constexpr char kTitle[] = "Dolvane for koaksialkabel 0.1.1";
 
 // The programs and files of this build tree, as Wine paths.
 std::wstring ProgramPath();

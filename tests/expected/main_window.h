@@ -1,9 +1,10 @@
 // The main window as it is meant to be: its components with their places and
-// keyboard order. Written out by hand, apart from the form description, so
-// that a slip there shows; both the unit tests and the end-to-end tests
-// compare the program with it.
+// keyboard order, and the texts that it shows. Written out by hand, apart from
+// the form description and the window's code, so that a slip in either shows;
+// both the unit tests and the end-to-end tests compare the program with it.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace expected {
@@ -78,5 +79,63 @@ inline constexpr Component kComponents[] = {
     {"lblBZOhm",  Role::Label,       "gbB",     610, 120, 12,  15,  -1},
 };
 // clang-format on
+
+// The texts as the user reads them, typed with the characters themselves.
+inline constexpr char kTitle[] = "Dolvane for koaksialkabel 0.1.1";
+inline constexpr char kExplanationA[] =
+    "Kabelen er åpen i enden. En åpen kabel veksler mellom kapasitiv og induktiv reaktans. Finn først "
+    "kvartbølge-resonansfrekvensen; der har impedansen et lokalt minimum som ikke er Z₀. Mål så R og X ved "
+    "halvparten av den frekvensen, ikke ved selve resonansen. Da er kabelen 1/8 bølgelengde lang, impedansen er "
+    "nesten rent reaktiv, og |Z| er svært nær Z₀.\r\nZ₀ ≈ √(R² + X²)";
+inline constexpr char kExplanationB[] =
+    "Mål samme kabel ved samme frekvens, først åpen og så kortsluttet i enden. Virker ved enhver frekvens: "
+    "Zåpen · Zkort = Z₀² er en eksakt identitet, fordi coth(γL) · tanh(γL) = 1. Siden |A · B| = |A| · |B| "
+    "holder det å regne med absoluttverdier.\r\n|Z₀| = √(|Zåpen| · |Zkort|)";
+inline constexpr char kOhm[] = "Ω";
+
+// Guards on the texts above, against an editor that recodes or normalises
+// this file: their sizes in bytes and in characters (all in the Basic
+// Multilingual Plane, so also their length in UTF-16), and the unit sign as
+// U+03A9, not the ohm sign U+2126.
+constexpr std::size_t CodePoints(std::string_view utf8) {
+  std::size_t n = 0;
+  for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+static_assert(sizeof kExplanationA - 1 == 388 && CodePoints(kExplanationA) == 367);
+static_assert(sizeof kExplanationB - 1 == 292 && CodePoints(kExplanationB) == 271);
+static_assert(std::string_view(kOhm) == "\xCE\xA9");
+
+// A text that the window shows; the form's own is its title.
+struct Text {
+  const char* component;
+  const char* utf8;
+};
+
+inline constexpr Text kTexts[] = {
+    {kFormName, kTitle},
+    {"gbA", "Metode A – kvartbølgeresonans"},
+    {"lblInfoA", kExplanationA},
+    {"lblAR", "R"},
+    {"lblAROhm", kOhm},
+    {"lblAX", "X"},
+    {"lblAXOhm", kOhm},
+    {"lblAZ", "Z₀ ≈"},
+    {"lblAZOhm", kOhm},
+    {"gbB", "Metode B – åpen og kortsluttet ende"},
+    {"lblInfoB", kExplanationB},
+    {"lblBAapen", "Åpen kabel"},
+    {"lblBR1", "R₁"},
+    {"lblBR1Ohm", kOhm},
+    {"lblBX1", "X₁"},
+    {"lblBX1Ohm", kOhm},
+    {"lblBKort", "Kortsluttet kabel"},
+    {"lblBR2", "R₂"},
+    {"lblBR2Ohm", kOhm},
+    {"lblBX2", "X₂"},
+    {"lblBX2Ohm", kOhm},
+    {"lblBZ", "|Z₀| ="},
+    {"lblBZOhm", kOhm},
+};
 
 }  // namespace expected
