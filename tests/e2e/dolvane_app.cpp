@@ -6,46 +6,17 @@
 
 namespace e2e {
 
-// clang-format off
-const std::array<Component, 30> kComponents{{
-    {"gbA",       1,  0,  Kind::Group, 8,   8,   664, 166, true},
-    {"lblInfoA",  2,  1,  Kind::Label, 12,  4,   636, 84,  true},
-    {"lblAR",     3,  1,  Kind::Label, 12,  104, 16,  15,  false},
-    {"edtAR",     4,  1,  Kind::Edit,  36,  100, 80,  23,  true},
-    {"lblAROhm",  5,  1,  Kind::Label, 120, 104, 12,  15,  false},
-    {"lblAX",     6,  1,  Kind::Label, 170, 104, 16,  15,  false},
-    {"edtAX",     7,  1,  Kind::Edit,  194, 100, 80,  23,  true},
-    {"lblAXOhm",  8,  1,  Kind::Label, 278, 104, 12,  15,  false},
-    {"lblAZ",     9,  1,  Kind::Label, 470, 104, 40,  15,  false},
-    {"edtAZ",     10, 1,  Kind::Edit,  516, 100, 90,  23,  true},
-    {"lblAZOhm",  11, 1,  Kind::Label, 610, 104, 12,  15,  false},
-    {"gbB",       12, 0,  Kind::Group, 8,   182, 664, 200, true},
-    {"lblInfoB",  13, 12, Kind::Label, 12,  4,   636, 84,  true},
-    {"lblBAapen", 14, 12, Kind::Label, 12,  104, 110, 15,  false},
-    {"lblBR1",    15, 12, Kind::Label, 130, 104, 20,  15,  false},
-    {"edtBR1",    16, 12, Kind::Edit,  156, 100, 80,  23,  true},
-    {"lblBR1Ohm", 17, 12, Kind::Label, 240, 104, 12,  15,  false},
-    {"lblBX1",    18, 12, Kind::Label, 278, 104, 20,  15,  false},
-    {"edtBX1",    19, 12, Kind::Edit,  304, 100, 80,  23,  true},
-    {"lblBX1Ohm", 20, 12, Kind::Label, 388, 104, 12,  15,  false},
-    {"lblBKort",  21, 12, Kind::Label, 12,  136, 110, 15,  false},
-    {"lblBR2",    22, 12, Kind::Label, 130, 136, 20,  15,  false},
-    {"edtBR2",    23, 12, Kind::Edit,  156, 132, 80,  23,  true},
-    {"lblBR2Ohm", 24, 12, Kind::Label, 240, 136, 12,  15,  false},
-    {"lblBX2",    25, 12, Kind::Label, 278, 136, 20,  15,  false},
-    {"edtBX2",    26, 12, Kind::Edit,  304, 132, 80,  23,  true},
-    {"lblBX2Ohm", 27, 12, Kind::Label, 388, 136, 12,  15,  false},
-    {"lblBZ",     28, 12, Kind::Label, 470, 120, 40,  15,  false},
-    {"edtBZ",     29, 12, Kind::Edit,  516, 116, 90,  23,  true},
-    {"lblBZOhm",  30, 12, Kind::Label, 610, 120, 12,  15,  false},
-}};
-// clang-format on
-
 const Component& ComponentNamed(std::string_view name) {
   for (const Component& c : kComponents)
     if (name == c.name) return c;
   throw std::invalid_argument("no component " + std::string(name));
 }
+
+namespace {
+// The control id (GetDlgCtrlID) of a component: its place in creation order,
+// counted from 1.
+int ControlId(const Component& c) { return static_cast<int>(&c - kComponents) + 1; }
+}  // namespace
 
 std::wstring ProgramPath() { return DosPath(paths::kProgram); }
 std::wstring ProgramWithoutFormPath() { return DosPath(paths::kProgramNoForm); }
@@ -81,9 +52,10 @@ HWND Dolvane::Edit(std::string_view field) const {
 }
 
 HWND Dolvane::Control(std::string_view name) const {
+  if (name == expected::kFormName) return window_;
   const Component& c = ComponentNamed(name);
-  HWND parent = c.parentId ? GetDlgItem(window_, c.parentId) : window_;
-  return parent ? GetDlgItem(parent, c.id) : nullptr;
+  HWND parent = Control(c.parent);
+  return parent ? GetDlgItem(parent, ControlId(c)) : nullptr;
 }
 
 std::wstring Dolvane::Text(std::string_view name) const {

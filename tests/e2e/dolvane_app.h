@@ -4,32 +4,21 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "expected/main_window.h"
 #include "harness.h"
 
 namespace e2e {
 
-enum class Kind { Group, Label, Edit };
+using expected::Component;
+using expected::kComponents;
+using expected::kTitle;
+using expected::Role;
 
-// One component of the main window: its control id (GetDlgCtrlID), its parent's
-// id (0: the window itself) and its place in the parent's client area at 96 dpi.
-struct Component {
-  const char* name;
-  int id;
-  int parentId;
-  Kind kind;
-  int left, top, width, height;
-  bool fixedSize;  // false for labels that take the size of their text
-};
-
-extern const std::array<Component, 30> kComponents;
 const Component& ComponentNamed(std::string_view name);
-
-inline constexpr char kTitle[] = "Dolvane for koaksialkabel 0.1.1";
 
 // The programs and files of this build tree, as Wine paths.
 std::wstring ProgramPath();
@@ -47,7 +36,8 @@ class Dolvane {
 
   HWND Window() const { return window_; }
   const Process& Proc() const { return *process_; }
-  // The control of the named component (nullptr when missing).
+  // The control of the named component (nullptr when missing); the form's
+  // name gives the main window.
   HWND Control(std::string_view name) const;
   // The text of the named control; "<no answer>" when it does not answer.
   std::wstring Text(std::string_view name) const;

@@ -25,14 +25,13 @@ TEST(HighDpi, LayoutIsScaledByOneAndAHalf) {
     SCOPED_TRACE(c.name);
     HWND hwnd = app.Control(c.name);
     ASSERT_NE(hwnd, nullptr);
-    HWND parent = c.parentId ? app.Control(kComponents[c.parentId - 1].name) : app.Window();
-    const RECT r = RectIn(hwnd, parent);
+    const RECT r = RectIn(hwnd, app.Control(c.parent));
     EXPECT_EQ(r.left, Scaled(c.left));
     EXPECT_EQ(r.top, Scaled(c.top));
     // Fields keep the height that their font gives; the fixed boxes scale whole.
-    if (c.kind == Kind::Edit) {
+    if (ClassName(c.role) == "TEdit") {
       EXPECT_EQ(r.right - r.left, Scaled(c.width));
-    } else if (c.fixedSize) {
+    } else if (!SizedByText(c.role)) {
       EXPECT_EQ(r.right - r.left, Scaled(c.width));
       EXPECT_EQ(r.bottom - r.top, Scaled(c.height));
     }

@@ -50,25 +50,24 @@ TEST_F(Layout, EveryComponentStandsWhereTheLayoutPutsIt) {
     SCOPED_TRACE(c.name);
     HWND hwnd = app_.Control(c.name);
     ASSERT_NE(hwnd, nullptr);
-    HWND parent = c.parentId ? app_.Control(kComponents[c.parentId - 1].name) : app_.Window();
+    HWND parent = app_.Control(c.parent);
     EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), parent);
-    EXPECT_EQ(GetDlgCtrlID(hwnd), c.id);
     EXPECT_TRUE(IsWindowVisible(hwnd));
-    if (c.kind == Kind::Edit) {
+    if (ClassName(c.role) == "TEdit") {
       EXPECT_EQ(ClassOf(hwnd), L"Edit");
-    } else if (c.kind == Kind::Label) {
+    } else if (ClassName(c.role) == "TLabel") {
       EXPECT_EQ(ClassOf(hwnd), L"Static");
     }
 
     const RECT r = RectIn(hwnd, parent);
     EXPECT_EQ(r.left, c.left);
     EXPECT_EQ(r.top, c.top);
-    if (c.fixedSize) {
-      EXPECT_EQ(r.right - r.left, c.width);
-      EXPECT_EQ(r.bottom - r.top, c.height);
-    } else {
+    if (SizedByText(c.role)) {
       EXPECT_GT(r.right - r.left, 0);
       EXPECT_GT(r.bottom - r.top, 0);
+    } else {
+      EXPECT_EQ(r.right - r.left, c.width);
+      EXPECT_EQ(r.bottom - r.top, c.height);
     }
   }
 }
@@ -124,9 +123,10 @@ TEST_F(Layout, TabVisitsTheSixInputsInOrderAndShiftTabGoesBack) {
 }
 
 TEST_F(Layout, InputFieldsAreEditableTabStopsInTheNormalFont) {
-  for (const char* name : {"edtAR", "edtAX", "edtBR1", "edtBX1", "edtBR2", "edtBX2"}) {
-    SCOPED_TRACE(name);
-    const auto style = static_cast<DWORD>(GetWindowLongW(app_.Control(name), GWL_STYLE));
+  for (const Component& c : kComponents) {
+    if (c.role != Role::Input) continue;
+    SCOPED_TRACE(c.name);
+    const auto style = static_cast<DWORD>(GetWindowLongW(app_.Control(c.name), GWL_STYLE));
     EXPECT_FALSE(style & ES_READONLY);
     EXPECT_TRUE(style & WS_TABSTOP);
     EXPECT_EQ(style & (ES_RIGHT | ES_CENTER), 0u);
@@ -134,9 +134,10 @@ TEST_F(Layout, InputFieldsAreEditableTabStopsInTheNormalFont) {
 }
 
 TEST_F(Layout, ResultFieldsAreReadOnlyRightAlignedAndOutOfTheTabOrder) {
-  for (const char* name : {"edtAZ", "edtBZ"}) {
-    SCOPED_TRACE(name);
-    const auto style = static_cast<DWORD>(GetWindowLongW(app_.Control(name), GWL_STYLE));
+  for (const Component& c : kComponents) {
+    if (c.role != Role::Result) continue;
+    SCOPED_TRACE(c.name);
+    const auto style = static_cast<DWORD>(GetWindowLongW(app_.Control(c.name), GWL_STYLE));
     EXPECT_TRUE(style & ES_READONLY);
     EXPECT_EQ(style & (ES_RIGHT | ES_CENTER), static_cast<DWORD>(ES_RIGHT));
     EXPECT_FALSE(style & WS_TABSTOP);

@@ -1,59 +1,36 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "expected/main_window.h"
 #include "main_form.h"
 #include "stream.h"
 
 namespace {
 
-// The component table of the window: creation order, class, parent, bounds
-// at 96 pixels per inch, tab order (-1: none) and the other stored properties.
-struct Row {
-  const char* name;
-  const char* cls;
-  const char* parent;
-  int left, top, width, height, tabOrder;
-  std::vector<std::string> others;  // "Name=value" in stored order
-};
+using expected::Component;
+using expected::kComponents;
+using expected::Role;
 
-const std::vector<std::string> kInfo = {"AutoSize=False", "WordWrap=True"};
-const std::vector<std::string> kInput = {"OnChange=FeltEndret"};
-const std::vector<std::string> kResult = {"Alignment=taRightJustify", "Font.Style=[fsBold]", "ParentFont=False",
-                                          "ReadOnly=True", "TabStop=False"};
-
-const Row kTable[] = {
-    {"gbA", "TGroupBox", "MainForm", 8, 8, 664, 166, 0, {}},
-    {"lblInfoA", "TLabel", "gbA", 12, 4, 636, 84, -1, kInfo},
-    {"lblAR", "TLabel", "gbA", 12, 104, 16, 15, -1, {}},
-    {"edtAR", "TEdit", "gbA", 36, 100, 80, 23, 0, kInput},
-    {"lblAROhm", "TLabel", "gbA", 120, 104, 12, 15, -1, {}},
-    {"lblAX", "TLabel", "gbA", 170, 104, 16, 15, -1, {}},
-    {"edtAX", "TEdit", "gbA", 194, 100, 80, 23, 1, kInput},
-    {"lblAXOhm", "TLabel", "gbA", 278, 104, 12, 15, -1, {}},
-    {"lblAZ", "TLabel", "gbA", 470, 104, 40, 15, -1, {}},
-    {"edtAZ", "TEdit", "gbA", 516, 100, 90, 23, 2, kResult},
-    {"lblAZOhm", "TLabel", "gbA", 610, 104, 12, 15, -1, {}},
-    {"gbB", "TGroupBox", "MainForm", 8, 182, 664, 200, 1, {}},
-    {"lblInfoB", "TLabel", "gbB", 12, 4, 636, 84, -1, kInfo},
-    {"lblBAapen", "TLabel", "gbB", 12, 104, 110, 15, -1, {}},
-    {"lblBR1", "TLabel", "gbB", 130, 104, 20, 15, -1, {}},
-    {"edtBR1", "TEdit", "gbB", 156, 100, 80, 23, 0, kInput},
-    {"lblBR1Ohm", "TLabel", "gbB", 240, 104, 12, 15, -1, {}},
-    {"lblBX1", "TLabel", "gbB", 278, 104, 20, 15, -1, {}},
-    {"edtBX1", "TEdit", "gbB", 304, 100, 80, 23, 1, kInput},
-    {"lblBX1Ohm", "TLabel", "gbB", 388, 104, 12, 15, -1, {}},
-    {"lblBKort", "TLabel", "gbB", 12, 136, 110, 15, -1, {}},
-    {"lblBR2", "TLabel", "gbB", 130, 136, 20, 15, -1, {}},
-    {"edtBR2", "TEdit", "gbB", 156, 132, 80, 23, 2, kInput},
-    {"lblBR2Ohm", "TLabel", "gbB", 240, 136, 12, 15, -1, {}},
-    {"lblBX2", "TLabel", "gbB", 278, 136, 20, 15, -1, {}},
-    {"edtBX2", "TEdit", "gbB", 304, 132, 80, 23, 3, kInput},
-    {"lblBX2Ohm", "TLabel", "gbB", 388, 136, 12, 15, -1, {}},
-    {"lblBZ", "TLabel", "gbB", 470, 120, 40, 15, -1, {}},
-    {"edtBZ", "TEdit", "gbB", 516, 116, 90, 23, 4, kResult},
-    {"lblBZOhm", "TLabel", "gbB", 610, 120, 12, 15, -1, {}},
-};
+// The properties that the form stores for a component, as "Name=value" in
+// stored order: bounds first, tab order last.
+std::vector<std::string> StoredProperties(const Component& c) {
+  std::vector<std::string> out = {"Left=" + std::to_string(c.left), "Height=" + std::to_string(c.height),
+                                  "Top=" + std::to_string(c.top), "Width=" + std::to_string(c.width)};
+  switch (c.role) {
+    case Role::Explanation: out.insert(out.end(), {"AutoSize=False", "WordWrap=True"}); break;
+    case Role::Input: out.push_back("OnChange=FeltEndret"); break;
+    case Role::Result:
+      out.insert(out.end(), {"Alignment=taRightJustify", "Font.Style=[fsBold]", "ParentFont=False", "ReadOnly=True",
+                             "TabStop=False"});
+      break;
+    case Role::Group:
+    case Role::Label: break;
+  }
+  if (c.tabOrder >= 0) out.push_back("TabOrder=" + std::to_string(c.tabOrder));
+  return out;
+}
 
 std::string Show(const StreamValue& v) {
   switch (v.type) {
@@ -97,19 +74,15 @@ TEST(StoredForm, EveryComponentAsTheTableHasIt) {
       EXPECT_TRUE(c.children.empty()) << c.name;
     }
   }
-  ASSERT_EQ(flat.size(), std::size(kTable));
+  ASSERT_EQ(flat.size(), std::size(kComponents));
   for (std::size_t i = 0; i < flat.size(); ++i) {
-    const Row& row = kTable[i];
+    const Component& row = kComponents[i];
     const ComponentEntry& e = *flat[i].first;
     EXPECT_EQ(e.flags, 0) << row.name;
     EXPECT_EQ(e.name, row.name);
-    EXPECT_EQ(e.className, row.cls) << row.name;
+    EXPECT_EQ(e.className, ClassName(row.role)) << row.name;
     EXPECT_EQ(flat[i].second, row.parent) << row.name;
-    std::vector<std::string> expected = {"Left=" + std::to_string(row.left), "Height=" + std::to_string(row.height),
-                                         "Top=" + std::to_string(row.top), "Width=" + std::to_string(row.width)};
-    expected.insert(expected.end(), row.others.begin(), row.others.end());
-    if (row.tabOrder >= 0) expected.push_back("TabOrder=" + std::to_string(row.tabOrder));
-    EXPECT_EQ(Props(e), expected) << row.name;
+    EXPECT_EQ(Props(e), StoredProperties(row)) << row.name;
     // Smallest integer types: everything here fits Int8 or Int16.
     for (const StreamProperty& p : e.properties) {
       if (p.value.IsInteger()) {
@@ -127,9 +100,9 @@ TEST(MainWindow, LoadsIntoThePublishedFields) {
               for (int i = 0; i < 30; ++i) {
                 const auto* c = dynamic_cast<TControl*>(f.Components(i));
                 ASSERT_NE(c, nullptr);
-                EXPECT_EQ(c->Name(), kTable[i].name);
-                EXPECT_EQ(c->ClassName(), kTable[i].cls);
-                EXPECT_EQ(c->Parent()->Name(), kTable[i].parent);
+                EXPECT_EQ(c->Name(), kComponents[i].name);
+                EXPECT_EQ(c->ClassName(), ClassName(kComponents[i].role));
+                EXPECT_EQ(c->Parent()->Name(), kComponents[i].parent);
               }
               // A few fields by name, and the class defaults that the table leaves out.
               EXPECT_EQ(f.edtBZ, f.Components(28));
@@ -167,11 +140,10 @@ TEST(MainWindow, ScalesTo144PixelsPerInch) {
               EXPECT_EQ(f.ClientHeight(), 600);
               for (int i = 0; i < 30; ++i) {
                 const auto* c = dynamic_cast<TControl*>(f.Components(i));
-                const Row& row = kTable[i];
+                const Component& row = kComponents[i];
                 EXPECT_EQ(c->Left(), row.left * 3 / 2) << row.name;
                 EXPECT_EQ(c->Top(), row.top * 3 / 2) << row.name;
-                const bool measured = std::string(row.cls) == "TLabel" && row.others.empty();
-                if (!measured) {
+                if (!SizedByText(row.role)) {
                   EXPECT_EQ(c->Width(), row.width * 3 / 2) << row.name;
                 }
               }
