@@ -11,5 +11,6 @@
 extern const std::string_view kMainFormStream;
 
 // Runs the program's start-up on `ws` (the description added as TMAINFORM)
-// and calls `user` with the window inside the message loop.
+// and calls `user` with the window inside the message loop. A run that never
+// reaches the loop fails the current test.
 int RunMainWindow(FakeWidgetSet& ws, const std::function<void(TMainForm&)>& user);
