@@ -3,6 +3,8 @@
 // cable's colours below, soft edges).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -114,12 +116,14 @@ TEST(IconFile, HoldsFourUncompressed32BitImagesWithoutMask) {
     const std::uint32_t fields[] = {40, side, 2 * side, 1 | 32u << 16, 0, side * side * 4, 3780, 3780, 0, 0};
     for (std::size_t f = 0; f < 10; ++f) EXPECT_EQ(U32(ico, offset + 4 * f), fields[f]) << "header field " << f;
 
-    // Bottom row first: the image's first pixel is the picture's bottom-left one.
-    const std::size_t bottomLeft = (static_cast<std::size_t>(side) - 1) * side * 4;
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(ico[offset + 40 + k], pictures[i].bgra[bottomLeft + k]);
-    const std::size_t topRight = (static_cast<std::size_t>(side) - 1) * 4;
-    const std::size_t lastPixel = offset + bytes[i] - 4;
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(ico[lastPixel + k], pictures[i].bgra[topRight + k]);
+    // Bottom row first: image row r is the picture's row side - 1 - r. (The
+    // corner pixels alone cannot show this: all four are transparent.)
+    const std::size_t row = std::size_t{side} * 4;
+    for (std::size_t r = 0; r < side; ++r) {
+      const auto picture = pictures[i].bgra.begin() + static_cast<std::ptrdiff_t>((side - 1 - r) * row);
+      const auto image = ico.begin() + static_cast<std::ptrdiff_t>(offset + 40 + r * row);
+      ASSERT_TRUE(std::equal(picture, picture + static_cast<std::ptrdiff_t>(row), image)) << "image row " << r;
+    }
     offset += bytes[i];
   }
 }
