@@ -119,22 +119,22 @@ TEST(Program, AbortEndsAtOnceWithZero) {
 }
 
 TEST(Program, ExceptionInOnCreateIsShownAndCreationGoesOn) {
-  FakeWidgetSet failing;
-  failing.resources["TTESTFORM"] = TestFormStream();
-  bool created = false;
-  const int code2 = ExecuteProgram(&failing, [&] {
-    Application->SetTitle("T");
-    Application->Initialize();
-    auto* form = new TTestForm(Application);
-    form->onCreated = [] { throw std::runtime_error("bad start"); };
-    form->Construct();
-    created = form->ed != nullptr;
-  });
-  EXPECT_EQ(code2, 0);
-  EXPECT_TRUE(created);
-  ASSERT_EQ(failing.dialogs.size(), 1u);
-  EXPECT_EQ(failing.dialogs[0].title, "T");
-  EXPECT_EQ(failing.dialogs[0].text.substr(0, 10), "bad start.");
+  FakeWidgetSet ws;
+  ws.monitorDpi = 144;
+  EXPECT_EQ(RunWith(ws, [] {
+              Application->SetTitle("T");
+              Application->SetScaled(true);
+              Application->Initialize();
+              auto* form = new TTestForm(Application);
+              form->onCreated = [] { throw std::runtime_error("bad start"); };
+              form->Construct();
+              // What comes after OnCreate still happens: the form is scaled to the monitor.
+              EXPECT_EQ(form->ClientWidth(), 1020);
+            }),
+            0);
+  ASSERT_EQ(ws.dialogs.size(), 1u);
+  EXPECT_EQ(ws.dialogs[0].title, "T");
+  EXPECT_EQ(ws.dialogs[0].text.substr(0, 10), "bad start.");
 }
 
 TEST(Program, ExceptionInAChangeHandlerIsShownAndTheLoopGoesOn) {
