@@ -33,26 +33,4 @@ TEST(WindowTexts, FormCreateSetsAll23Texts) {
             0);
 }
 
-TEST(WindowTexts, SpecialCharactersAreTheIntendedCodePoints) {
-  FakeWidgetSet ws;
-  ASSERT_EQ(RunMainWindow(ws, [](TMainForm& f) {
-              EXPECT_EQ(f.lblAROhm->Caption(), "\xCE\xA9");  // U+03A9, not the ohm sign U+2126
-              EXPECT_EQ(f.gbA->Caption().find("\xE2\x84\xA6"), std::string::npos);
-              EXPECT_NE(f.gbA->Caption().find(" \xE2\x80\x93 "), std::string::npos);  // en dash between blanks
-              EXPECT_NE(f.gbB->Caption().find(" \xE2\x80\x93 "), std::string::npos);
-              EXPECT_EQ(f.lblAZ->Caption(), "Z\xE2\x82\x80 \xE2\x89\x88");
-              EXPECT_EQ(f.lblBR2->Caption(), "R\xE2\x82\x82");
-              for (const TLabel* info : {f.lblInfoA, f.lblInfoB}) {
-                const std::string& t = info->Caption();
-                const auto crlf = t.find("\r\n");
-                ASSERT_NE(crlf, std::string::npos);
-                EXPECT_EQ(t.find('\r', crlf + 1), std::string::npos) << "one line break only";
-                EXPECT_EQ(t.find('\n', crlf + 2), std::string::npos);
-                EXPECT_NE(t.front(), ' ');
-                EXPECT_NE(t.back(), ' ');
-              }
-            }),
-            0);
-}
-
 }  // namespace
