@@ -126,7 +126,7 @@ TEST(TryParseOhms, RejectsEverythingElse) {
       "", "   ", "\t\r\n", "\0"s, ".", "-", "+", "-.", "e", "abc", "Inf", "-inf", "NaN",
       "Infinity", "\xEF\xBC\x95" /* fullwidth 5 */,
       // Only U+2212 stands for a minus: not twice, not truncated, no other dash.
-      kMinus + kMinus + "5", "\xE2\x88" "5", "\xE2\x80\x93" "5" /* en dash */,
+      kMinus + kMinus + "5", "\xE2\x88" "55" /* first two bytes */, "\xE2\x80\x93" "5" /* en dash */,
       "\xE2\x80\x90" "5" /* hyphen */, "\xE2\x80\x92" "5" /* figure dash */,
       "\xE2\x80\x94" "5" /* em dash */, "\xEF\xB9\xA3" "5" /* small hyphen-minus */,
       "\xEF\xBC\x8D" "5" /* fullwidth hyphen-minus */,
