@@ -1,10 +1,12 @@
-// dolvane_startup_timer RUNS PROGRAM...
+// dolvane_startup_timer RUNS PROGRAM REFERENCE...
 // Measures, RUNS times for each program in turn, the time from starting the
 // process to its main window being visible, and prints each program's median
-// and the ratio of each median to the last program's.
+// and, for each reference program, the ratio of the first program's median to
+// the reference's.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
@@ -42,11 +44,16 @@ double Median(std::vector<double> v) {
   return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+const char* FileName(const char* path) {
+  const char* slash = std::strrchr(path, '/');
+  return slash ? slash + 1 : path;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: dolvane_startup_timer RUNS PROGRAM...\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: dolvane_startup_timer RUNS PROGRAM REFERENCE...\n");
     return 2;
   }
   SetProcessDPIAware();
@@ -58,10 +65,12 @@ int main(int argc, char** argv) {
     std::vector<std::vector<double>> times(programs.size());
     for (int r = 0; r < runs; ++r)
       for (std::size_t i = 0; i < programs.size(); ++i) times[i].push_back(TimeOneStart(programs[i]));
-    const double reference = Median(times.back());
-    for (std::size_t i = 0; i < programs.size(); ++i) {
+    const double measured = Median(times[0]);
+    std::printf("%-28s median %8.1f ms\n", FileName(argv[2]), measured);
+    for (std::size_t i = 1; i < programs.size(); ++i) {
       const double m = Median(times[i]);
-      std::printf("%-60s median %8.1f ms  (%.2fx)\n", argv[i + 2], m, m / reference);
+      std::printf("%-28s median %8.1f ms   %s / this: %.2fx\n", FileName(argv[i + 2]), m, FileName(argv[2]),
+                  measured / m);
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "dolvane_startup_timer: %s\n", e.what());
