@@ -80,8 +80,9 @@ LRESULT CALLBACK ApplicationProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // Insets of a group box's client area inside its frame at a density.
 RECT GroupBoxInsets(HWND groupBox);
 
-// Pixel density of a window's monitor (dynamic APIs where the system has them).
+// Pixel density of the screen, and of a window (GetDpiForWindow where the
+// system has it).
+int SystemDpi();
 int WindowDpi(HWND hwnd);
-int PrimaryMonitorDpi();
 
 }  // namespace win32

@@ -13,25 +13,6 @@ namespace {
 WidgetSet* g_current = nullptr;
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-
-// Newer systems report a density per monitor; older ones only the screen's.
-int MonitorDpi(HMONITOR monitor) {
-  static const auto getDpiForMonitor = [] {
-    HMODULE shcore = LoadLibraryW(L"shcore.dll");
-    return shcore ? reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(
-                        GetProcAddress(shcore, "GetDpiForMonitor")))
-                  : nullptr;
-  }();
-  UINT x = 0, y = 0;
-  if (monitor != nullptr && getDpiForMonitor != nullptr && getDpiForMonitor(monitor, 0, &x, &y) == S_OK && y > 0) {
-    return static_cast<int>(y);
-  }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
 
 }  // namespace
 
@@ -46,6 +27,20 @@ std::string Utf8(const wchar_t* text, int length) {
 
 WidgetSet& Current() { return *g_current; }
 
+// The manifest declares the program aware of the system's density, not of
+// each monitor's: Windows shows it every monitor at the system density, which
+// is the screen's and cannot change while the program runs. Asking per
+// monitor (shcore.dll) would only load a library to learn the same number.
+int SystemDpi() {
+  static const int dpi = [] {
+    HDC screen = GetDC(nullptr);
+    const int value = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return value;
+  }();
+  return dpi;
+}
+
 int WindowDpi(HWND hwnd) {
   static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
@@ -53,10 +48,8 @@ int WindowDpi(HWND hwnd) {
     const UINT dpi = getDpiForWindow(hwnd);
     if (dpi > 0) return static_cast<int>(dpi);
   }
-  return MonitorDpi(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
+  return SystemDpi();
 }
-
-int PrimaryMonitorDpi() { return MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)); }
 
 WidgetSet::WidgetSet() : instance_(GetModuleHandleW(nullptr)) { g_current = this; }
 
@@ -98,9 +91,7 @@ void WidgetSet::AppInit(const std::string& title) {
   ncm.cbSize = sizeof ncm;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
   messageFont_ = ncm.lfMessageFont;
-  HDC screen = GetDC(nullptr);
-  systemDpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  systemDpi_ = SystemDpi();
   if (messageFont_.lfHeight == 0) messageFont_.lfHeight = -MulDiv(9, systemDpi_, 72);
 
   RegisterClasses();
@@ -137,7 +128,7 @@ std::optional<std::string> WidgetSet::FindFormResource(std::string_view name) {
 
 int WidgetSet::MonitorPixelsPerInch(const TForm& form) {
   if (form.Handle() != nullptr) return WindowDpi(static_cast<HWND>(form.Handle()));
-  return PrimaryMonitorDpi();
+  return SystemDpi();
 }
 
 HFONT WidgetSet::Font(TFontStyles style, int dpi) {
