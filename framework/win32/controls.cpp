@@ -13,7 +13,9 @@ HWND Hwnd(const TControl& c) { return static_cast<HWND>(c.Handle()); }
 
 TControl* ControlOf(HWND hwnd) { return reinterpret_cast<TControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
-HFONT FontOf(const TControl& c) { return Current().Font(c.EffectiveFontStyle(), c.PixelsPerInch()); }
+const WidgetSet::FontEntry& FontOf(const TControl& c) {
+  return Current().Font(c.EffectiveFontStyle(), c.PixelsPerInch());
+}
 
 DWORD FormStyle(const TForm& form) {
   DWORD style = WS_CLIPCHILDREN;
@@ -88,7 +90,7 @@ void StoreControl(HWND hwnd, LPARAM lp) {
 RECT GroupBoxInsets(HWND groupBox) {
   TControl* c = ControlOf(groupBox);
   const int dpi = c != nullptr ? c->PixelsPerInch() : 96;
-  const int textHeight = c != nullptr ? Current().FontHeight(FontOf(*c)) : MulDiv(15, dpi, 96);
+  const int textHeight = c != nullptr ? FontOf(*c).height : MulDiv(15, dpi, 96);
   const int side = MulDiv(2, dpi, 96);
   return RECT{side, textHeight + side, side, side};
 }
@@ -133,7 +135,7 @@ void WidgetSet::CreateHandle(TControl& c) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
   }
   c.SetHandle(hwnd);
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c).handle), FALSE);
   if (auto* win = dynamic_cast<TWinControl*>(&c); win != nullptr && parent != nullptr) PlaceInTabOrder(*win, hwnd);
   if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
     // The caption height depends on the font, which has only just been set.
@@ -168,29 +170,24 @@ void WidgetSet::SetBounds(TControl& c) {
 }
 
 void WidgetSet::SetFont(TControl& c) {
-  SendMessageW(Hwnd(c), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), TRUE);
+  SendMessageW(Hwnd(c), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c).handle), TRUE);
   if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
     SetWindowPos(Hwnd(c), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
 }
 
 TSize WidgetSet::MeasureText(const TControl& c) {
-  HFONT font = FontOf(c);
-  if (c.Text().empty()) return TSize{0, FontHeight(font)};
+  const FontEntry& font = FontOf(c);
+  if (c.Text().empty()) return TSize{0, font.height};
   const std::wstring text = Wide(c.Text());
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
   RECT r{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  DrawTextW(MeasuringDc(font.handle), text.c_str(), static_cast<int>(text.size()), &r,
+            DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
   return TSize{r.right - r.left, r.bottom - r.top};
 }
 
 // Text height plus the sunken border and the edit control's inner margins.
-int WidgetSet::EditHeight(const TControl& c) {
-  return FontHeight(FontOf(c)) + MulDiv(8, c.PixelsPerInch(), 96);
-}
+int WidgetSet::EditHeight(const TControl& c) { return FontOf(c).height + MulDiv(8, c.PixelsPerInch(), 96); }
 
 namespace {
 
@@ -278,7 +275,7 @@ LRESULT GroupBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       RECT all{0, 0, w, h};
       FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
       TControl* c = ControlOf(hwnd);
-      HFONT font = c != nullptr ? FontOf(*c) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+      HFONT font = c != nullptr ? FontOf(*c).handle : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
       HGDIOBJ old = SelectObject(dc, font);
       TEXTMETRICW tm{};
       GetTextMetricsW(dc, &tm);

@@ -46,10 +46,13 @@ class WidgetSet final : public TWidgetSet {
   TDialogResult ShowErrorDialog(const std::string& title, const std::string& text) override;
   [[noreturn]] void Halt(int exitCode) override;
 
-  // The font for a style at a density (cached; owned by the back end).
-  HFONT Font(TFontStyles style, int dpi);
-  // Height of the font's characters (tmHeight).
-  int FontHeight(HFONT font);
+  // The font for a style at a density and the height of its characters
+  // (tmHeight); made once, owned by the back end.
+  struct FontEntry {
+    HFONT handle;
+    int height;
+  };
+  const FontEntry& Font(TFontStyles style, int dpi);
   HINSTANCE Instance() const { return instance_; }
   HWND AppWindow() const { return appWindow_; }
   // True while the back end itself writes a control's text (no notification).
@@ -59,12 +62,17 @@ class WidgetSet final : public TWidgetSet {
 
  private:
   void RegisterClasses();
+  // A memory device context like the screen's, for measuring text with the
+  // given font selected into it.
+  HDC MeasuringDc(HFONT font);
   HINSTANCE instance_;
   HWND appWindow_ = nullptr;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   bool settingText_ = false;
-  std::map<std::pair<int, int>, HFONT> fonts_;
+  std::map<std::pair<int, int>, FontEntry> fonts_;
+  HDC measuringDc_ = nullptr;
+  HFONT measuringFont_ = nullptr;
   LOGFONTW messageFont_{};
   int systemDpi_ = 96;
 };

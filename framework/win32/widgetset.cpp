@@ -55,7 +55,8 @@ WidgetSet::WidgetSet() : instance_(GetModuleHandleW(nullptr)) { g_current = this
 
 WidgetSet::~WidgetSet() {
   if (appWindow_ != nullptr) DestroyWindow(appWindow_);
-  for (auto& [key, font] : fonts_) DeleteObject(font);
+  if (measuringDc_ != nullptr) DeleteDC(measuringDc_);
+  for (auto& [key, font] : fonts_) DeleteObject(font.handle);
   if (g_current == this) g_current = nullptr;
 }
 
@@ -131,7 +132,7 @@ int WidgetSet::MonitorPixelsPerInch(const TForm& form) {
   return SystemDpi();
 }
 
-HFONT WidgetSet::Font(TFontStyles style, int dpi) {
+const WidgetSet::FontEntry& WidgetSet::Font(TFontStyles style, int dpi) {
   const auto key = std::make_pair(static_cast<int>(style), dpi);
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
   LOGFONTW lf = messageFont_;
@@ -141,18 +142,18 @@ HFONT WidgetSet::Font(TFontStyles style, int dpi) {
   if (style & fsUnderline) lf.lfUnderline = TRUE;
   if (style & fsStrikeOut) lf.lfStrikeOut = TRUE;
   HFONT font = CreateFontIndirectW(&lf);
-  fonts_[key] = font;
-  return font;
+  TEXTMETRICW tm{};
+  GetTextMetricsW(MeasuringDc(font), &tm);
+  return fonts_[key] = FontEntry{font, tm.tmHeight};
 }
 
-int WidgetSet::FontHeight(HFONT font) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return tm.tmHeight;
+HDC WidgetSet::MeasuringDc(HFONT font) {
+  if (measuringDc_ == nullptr) measuringDc_ = CreateCompatibleDC(nullptr);
+  if (font != measuringFont_) {
+    SelectObject(measuringDc_, font);
+    measuringFont_ = font;
+  }
+  return measuringDc_;
 }
 
 void WidgetSet::ShowForm(TForm& form) {
