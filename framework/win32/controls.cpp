@@ -107,7 +107,6 @@ void WidgetSet::CreateHandle(TControl& c) {
     const SIZE outer = FormOuterSize(*form, style, exStyle);
     hwnd = CreateWindowExW(exStyle, kFormClass, text.c_str(), style, form->Left(), form->Top(), outer.cx, outer.cy,
                            nullptr, nullptr, instance_, form);
-    if (hwnd != nullptr) SetIcons(hwnd);
   } else if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
     hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kGroupBoxClass, text.c_str(),
                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, c.Left(), c.Top(), c.Width(),
@@ -221,7 +220,10 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 namespace {
 
 LRESULT FormMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) StoreControl(hwnd, lp);
+  if (msg == WM_NCCREATE) {
+    StoreControl(hwnd, lp);
+    Current().SetIcons(hwnd);
+  }
   auto* form = dynamic_cast<TForm*>(ControlOf(hwnd));
   if (HandleContainerMessage(msg, wp, lp)) return 0;
   switch (msg) {

@@ -57,7 +57,8 @@ class WidgetSet final : public TWidgetSet {
   HWND AppWindow() const { return appWindow_; }
   // True while the back end itself writes a control's text (no notification).
   bool SettingText() const { return settingText_; }
-  // Gives a top-level window the program icon (large and small).
+  // Gives a top-level window the program icon (large and small); called
+  // while the window is being created.
   void SetIcons(HWND window);
 
  private:

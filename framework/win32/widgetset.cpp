@@ -61,7 +61,6 @@ WidgetSet::~WidgetSet() {
 }
 
 void WidgetSet::RegisterClasses() {
-  HICON icon = LoadIconW(instance_, L"MAINICON");
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.hInstance = instance_;
@@ -70,7 +69,10 @@ void WidgetSet::RegisterClasses() {
 
   wc.lpfnWndProc = ApplicationProc;
   wc.lpszClassName = kApplicationClass;
-  wc.hIcon = icon;
+  // Without a small icon of its own a class gets a copy made from the
+  // resource at registration.
+  wc.hIcon = bigIcon_;
+  wc.hIconSm = smallIcon_;
   RegisterClassExW(&wc);
 
   wc.lpfnWndProc = FormProc;
@@ -80,6 +82,7 @@ void WidgetSet::RegisterClasses() {
   wc.lpfnWndProc = GroupBoxProc;
   wc.lpszClassName = kGroupBoxClass;
   wc.hIcon = nullptr;
+  wc.hIconSm = nullptr;
   wc.style = CS_HREDRAW | CS_VREDRAW;
   RegisterClassExW(&wc);
 }
@@ -95,19 +98,20 @@ void WidgetSet::AppInit(const std::string& title) {
   systemDpi_ = SystemDpi();
   if (messageFont_.lfHeight == 0) messageFont_.lfHeight = -MulDiv(9, systemDpi_, 72);
 
+  bigIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
+  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   RegisterClasses();
   // The application's own window: never shown, it carries the title and icon.
   // No caption style: nothing should take it for the program's visible window.
   appWindow_ = CreateWindowExW(0, kApplicationClass, Wide(title).c_str(), WS_POPUP,
                                0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
   if (appWindow_ == nullptr) throw Exception("Cannot create the application window");
-  bigIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
-  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  SetIcons(appWindow_);
 }
 
+// Called on WM_NCCREATE: the window system picks the icons up when it makes
+// its own window for this one, instead of converting them again afterwards.
 void WidgetSet::SetIcons(HWND window) {
   if (bigIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
   if (smallIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
@@ -215,6 +219,7 @@ void WidgetSet::Halt(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
 // Asked to close (by the task manager, say), the application closes its main form.
 LRESULT CALLBACK ApplicationProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) Current().SetIcons(hwnd);
   if (msg == WM_CLOSE) {
     if (Application != nullptr && Application->MainForm() != nullptr && Application->MainForm()->Handle() != nullptr) {
       PostMessageW(static_cast<HWND>(Application->MainForm()->Handle()), WM_CLOSE, 0, 0);
