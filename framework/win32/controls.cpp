@@ -44,7 +44,7 @@ SIZE FormOuterSize(const TForm& form, DWORD style, DWORD exStyle) {
 }
 
 // Puts a focusable control into its parent's z-order by tab order, which is
-// the order Tab visits controls in.
+// the order Tab visits controls in (unless it already stands there).
 void PlaceInTabOrder(TWinControl& c, HWND hwnd) {
   if (c.Parent() == nullptr) return;
   HWND after = HWND_TOP;
@@ -57,6 +57,7 @@ void PlaceInTabOrder(TWinControl& c, HWND hwnd) {
       after = Hwnd(*sibling);
     }
   }
+  if (GetWindow(hwnd, GW_HWNDPREV) == (after == HWND_TOP ? nullptr : after)) return;
   SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
