@@ -109,6 +109,8 @@ void WidgetSet::CreateHandle(TControl& c) {
     hwnd = CreateWindowExW(exStyle, kFormClass, text.c_str(), style, form->Left(), form->Top(), outer.cx, outer.cy,
                            nullptr, nullptr, instance_, form);
   } else if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
+    // The frame gets the caption's height at once: WM_NCCALCSIZE measures the
+    // component's font, which the window knows from WM_NCCREATE on.
     hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kGroupBoxClass, text.c_str(),
                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, c.Left(), c.Top(), c.Width(),
                            c.Height(), parent, id, instance_, &c);
@@ -137,10 +139,6 @@ void WidgetSet::CreateHandle(TControl& c) {
   c.SetHandle(hwnd);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c).handle), FALSE);
   if (auto* win = dynamic_cast<TWinControl*>(&c); win != nullptr && parent != nullptr) PlaceInTabOrder(*win, hwnd);
-  if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
-    // The caption height depends on the font, which has only just been set.
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  }
 }
 
 void WidgetSet::DestroyHandle(TControl& c) {
