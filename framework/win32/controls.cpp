@@ -106,8 +106,10 @@ void WidgetSet::CreateHandle(TControl& c) {
     const DWORD style = FormStyle(*form);
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     const SIZE outer = FormOuterSize(*form, style, exStyle);
-    hwnd = CreateWindowExW(exStyle, kFormClass, text.c_str(), style, form->Left(), form->Top(), outer.cx, outer.cy,
-                           nullptr, nullptr, instance_, form);
+    POINT at{form->Left(), form->Top()};
+    CentredOrigin(*form, outer, at);
+    hwnd = CreateWindowExW(exStyle, kFormClass, text.c_str(), style, at.x, at.y, outer.cx, outer.cy, nullptr, nullptr,
+                           instance_, form);
   } else if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
     // The frame gets the caption's height at once: WM_NCCALCSIZE measures the
     // component's font, which the window knows from WM_NCCREATE on.

@@ -86,6 +86,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK ApplicationProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
+// Where a form of that outer size stands when its Position centres it;
+// false for the other positions.
+bool CentredOrigin(const TForm& form, SIZE outer, POINT& origin);
+
 // Insets of a group box's client area inside its frame at a density.
 RECT GroupBoxInsets(HWND groupBox);
 

@@ -160,17 +160,25 @@ HDC WidgetSet::MeasuringDc(HFONT font) {
   return measuringDc_;
 }
 
+bool CentredOrigin(const TForm& form, SIZE outer, POINT& origin) {
+  if (form.Position() != TPosition::poScreenCenter && form.Position() != TPosition::poDesktopCenter &&
+      form.Position() != TPosition::poWorkAreaCenter) {
+    return false;
+  }
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (form.Position() == TPosition::poWorkAreaCenter) SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  origin = POINT{area.left + (area.right - area.left - outer.cx) / 2, area.top + (area.bottom - area.top - outer.cy) / 2};
+  return true;
+}
+
 void WidgetSet::ShowForm(TForm& form) {
   HWND hwnd = static_cast<HWND>(form.Handle());
-  if (form.Position() == TPosition::poScreenCenter || form.Position() == TPosition::poDesktopCenter ||
-      form.Position() == TPosition::poWorkAreaCenter) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (form.Position() == TPosition::poWorkAreaCenter) SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    SetWindowPos(hwnd, nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Made centred already; moved only if it has been resized since.
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  POINT at;
+  if (CentredOrigin(form, SIZE{r.right - r.left, r.bottom - r.top}, at) && (at.x != r.left || at.y != r.top)) {
+    SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // Whoever started the process may ask for a minimised or maximised window.
   STARTUPINFOW si{};
