@@ -112,9 +112,11 @@ void WidgetSet::AppInit(const std::string& title) {
 
 // Called on WM_NCCREATE: the window system picks the icons up when it makes
 // its own window for this one, instead of converting them again afterwards.
+// The small icon goes first: a big icon without one makes the system shrink
+// the big one into a small icon of its own.
 void WidgetSet::SetIcons(HWND window) {
-  if (bigIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
   if (smallIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  if (bigIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
 }
 
 void WidgetSet::AppSetTitle(const std::string& title) {
