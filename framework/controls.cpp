@@ -170,8 +170,8 @@ void TWinControl::HandleNeeded() {
     if (ws == nullptr) throw EInvalidOperation("Control " + Name() + " has no window system to show it");
     ws->CreateHandle(*this);
   }
-  // The children that take the focus first, in tab order, then the others:
-  // a platform that keeps its controls in tab order then seldom has to move one.
+  // Windowed children first, in tab order, then the others: a platform that
+  // keeps its controls in tab order then seldom has to move one.
   std::vector<TControl*> order = controls_;
   std::stable_sort(order.begin(), order.end(), [](const TControl* a, const TControl* b) {
     const auto* x = dynamic_cast<const TWinControl*>(a);
