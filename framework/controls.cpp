@@ -170,7 +170,16 @@ void TWinControl::HandleNeeded() {
     if (ws == nullptr) throw EInvalidOperation("Control " + Name() + " has no window system to show it");
     ws->CreateHandle(*this);
   }
-  for (TControl* c : controls_) {
+  // Windowed children first, in tab order, then the others: a platform that
+  // keeps its controls in tab order then seldom has to move one.
+  std::vector<TControl*> order = controls_;
+  std::stable_sort(order.begin(), order.end(), [](const TControl* a, const TControl* b) {
+    const auto* x = dynamic_cast<const TWinControl*>(a);
+    const auto* y = dynamic_cast<const TWinControl*>(b);
+    if (x == nullptr || y == nullptr) return x != nullptr && y == nullptr;
+    return x->TabOrder() < y->TabOrder();
+  });
+  for (TControl* c : order) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
       w->HandleNeeded();
     } else if (c->Handle() == nullptr) {

@@ -13,7 +13,9 @@ HWND Hwnd(const TControl& c) { return static_cast<HWND>(c.Handle()); }
 
 TControl* ControlOf(HWND hwnd) { return reinterpret_cast<TControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
-HFONT FontOf(const TControl& c) { return Current().Font(c.EffectiveFontStyle(), c.PixelsPerInch()); }
+const WidgetSet::FontEntry& FontOf(const TControl& c) {
+  return Current().Font(c.EffectiveFontStyle(), c.PixelsPerInch());
+}
 
 DWORD FormStyle(const TForm& form) {
   DWORD style = WS_CLIPCHILDREN;
@@ -42,7 +44,7 @@ SIZE FormOuterSize(const TForm& form, DWORD style, DWORD exStyle) {
 }
 
 // Puts a focusable control into its parent's z-order by tab order, which is
-// the order Tab visits controls in.
+// the order Tab visits controls in (unless it already stands there).
 void PlaceInTabOrder(TWinControl& c, HWND hwnd) {
   if (c.Parent() == nullptr) return;
   HWND after = HWND_TOP;
@@ -55,6 +57,7 @@ void PlaceInTabOrder(TWinControl& c, HWND hwnd) {
       after = Hwnd(*sibling);
     }
   }
+  if (GetWindow(hwnd, GW_HWNDPREV) == (after == HWND_TOP ? nullptr : after)) return;
   SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -88,7 +91,7 @@ void StoreControl(HWND hwnd, LPARAM lp) {
 RECT GroupBoxInsets(HWND groupBox) {
   TControl* c = ControlOf(groupBox);
   const int dpi = c != nullptr ? c->PixelsPerInch() : 96;
-  const int textHeight = c != nullptr ? Current().FontHeight(FontOf(*c)) : MulDiv(15, dpi, 96);
+  const int textHeight = c != nullptr ? FontOf(*c).height : MulDiv(15, dpi, 96);
   const int side = MulDiv(2, dpi, 96);
   return RECT{side, textHeight + side, side, side};
 }
@@ -103,10 +106,13 @@ void WidgetSet::CreateHandle(TControl& c) {
     const DWORD style = FormStyle(*form);
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     const SIZE outer = FormOuterSize(*form, style, exStyle);
-    hwnd = CreateWindowExW(exStyle, kFormClass, text.c_str(), style, form->Left(), form->Top(), outer.cx, outer.cy,
-                           nullptr, nullptr, instance_, form);
-    if (hwnd != nullptr) SetIcons(hwnd);
+    POINT at{form->Left(), form->Top()};
+    CentredOrigin(*form, outer, at);
+    hwnd = CreateWindowExW(exStyle, kFormClass, text.c_str(), style, at.x, at.y, outer.cx, outer.cy, nullptr, nullptr,
+                           instance_, form);
   } else if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
+    // The frame gets the caption's height at once: WM_NCCALCSIZE measures the
+    // component's font, which the window knows from WM_NCCREATE on.
     hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kGroupBoxClass, text.c_str(),
                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, c.Left(), c.Top(), c.Width(),
                            c.Height(), parent, id, instance_, &c);
@@ -133,12 +139,8 @@ void WidgetSet::CreateHandle(TControl& c) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&c));
   }
   c.SetHandle(hwnd);
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), FALSE);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c).handle), FALSE);
   if (auto* win = dynamic_cast<TWinControl*>(&c); win != nullptr && parent != nullptr) PlaceInTabOrder(*win, hwnd);
-  if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
-    // The caption height depends on the font, which has only just been set.
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  }
 }
 
 void WidgetSet::DestroyHandle(TControl& c) {
@@ -168,29 +170,24 @@ void WidgetSet::SetBounds(TControl& c) {
 }
 
 void WidgetSet::SetFont(TControl& c) {
-  SendMessageW(Hwnd(c), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c)), TRUE);
+  SendMessageW(Hwnd(c), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(c).handle), TRUE);
   if (dynamic_cast<TGroupBox*>(&c) != nullptr) {
     SetWindowPos(Hwnd(c), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
 }
 
 TSize WidgetSet::MeasureText(const TControl& c) {
-  HFONT font = FontOf(c);
-  if (c.Text().empty()) return TSize{0, FontHeight(font)};
+  const FontEntry& font = FontOf(c);
+  if (c.Text().empty()) return TSize{0, font.height};
   const std::wstring text = Wide(c.Text());
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
   RECT r{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  DrawTextW(MeasuringDc(font.handle), text.c_str(), static_cast<int>(text.size()), &r,
+            DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
   return TSize{r.right - r.left, r.bottom - r.top};
 }
 
 // Text height plus the sunken border and the edit control's inner margins.
-int WidgetSet::EditHeight(const TControl& c) {
-  return FontHeight(FontOf(c)) + MulDiv(8, c.PixelsPerInch(), 96);
-}
+int WidgetSet::EditHeight(const TControl& c) { return FontOf(c).height + MulDiv(8, c.PixelsPerInch(), 96); }
 
 namespace {
 
@@ -224,7 +221,10 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 namespace {
 
 LRESULT FormMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) StoreControl(hwnd, lp);
+  if (msg == WM_NCCREATE) {
+    StoreControl(hwnd, lp);
+    Current().SetIcons(hwnd);
+  }
   auto* form = dynamic_cast<TForm*>(ControlOf(hwnd));
   if (HandleContainerMessage(msg, wp, lp)) return 0;
   switch (msg) {
@@ -278,7 +278,7 @@ LRESULT GroupBoxMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       RECT all{0, 0, w, h};
       FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
       TControl* c = ControlOf(hwnd);
-      HFONT font = c != nullptr ? FontOf(*c) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+      HFONT font = c != nullptr ? FontOf(*c).handle : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
       HGDIOBJ old = SelectObject(dc, font);
       TEXTMETRICW tm{};
       GetTextMetricsW(dc, &tm);

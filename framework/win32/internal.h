@@ -46,25 +46,34 @@ class WidgetSet final : public TWidgetSet {
   TDialogResult ShowErrorDialog(const std::string& title, const std::string& text) override;
   [[noreturn]] void Halt(int exitCode) override;
 
-  // The font for a style at a density (cached; owned by the back end).
-  HFONT Font(TFontStyles style, int dpi);
-  // Height of the font's characters (tmHeight).
-  int FontHeight(HFONT font);
+  // The font for a style at a density and the height of its characters
+  // (tmHeight); made once, owned by the back end.
+  struct FontEntry {
+    HFONT handle;
+    int height;
+  };
+  const FontEntry& Font(TFontStyles style, int dpi);
   HINSTANCE Instance() const { return instance_; }
   HWND AppWindow() const { return appWindow_; }
   // True while the back end itself writes a control's text (no notification).
   bool SettingText() const { return settingText_; }
-  // Gives a top-level window the program icon (large and small).
+  // Gives a top-level window the program icon (large and small); called
+  // while the window is being created.
   void SetIcons(HWND window);
 
  private:
   void RegisterClasses();
+  // A memory device context like the screen's, for measuring text with the
+  // given font selected into it.
+  HDC MeasuringDc(HFONT font);
   HINSTANCE instance_;
   HWND appWindow_ = nullptr;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   bool settingText_ = false;
-  std::map<std::pair<int, int>, HFONT> fonts_;
+  std::map<std::pair<int, int>, FontEntry> fonts_;
+  HDC measuringDc_ = nullptr;
+  HFONT measuringFont_ = nullptr;
   LOGFONTW messageFont_{};
   int systemDpi_ = 96;
 };
@@ -77,11 +86,16 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK ApplicationProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
+// Where a form of that outer size stands when its Position centres it;
+// false for the other positions.
+bool CentredOrigin(const TForm& form, SIZE outer, POINT& origin);
+
 // Insets of a group box's client area inside its frame at a density.
 RECT GroupBoxInsets(HWND groupBox);
 
-// Pixel density of a window's monitor (dynamic APIs where the system has them).
+// Pixel density of the screen, and of a window (GetDpiForWindow where the
+// system has it).
+int SystemDpi();
 int WindowDpi(HWND hwnd);
-int PrimaryMonitorDpi();
 
 }  // namespace win32

@@ -13,25 +13,6 @@ namespace {
 WidgetSet* g_current = nullptr;
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-
-// Newer systems report a density per monitor; older ones only the screen's.
-int MonitorDpi(HMONITOR monitor) {
-  static const auto getDpiForMonitor = [] {
-    HMODULE shcore = LoadLibraryW(L"shcore.dll");
-    return shcore ? reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(
-                        GetProcAddress(shcore, "GetDpiForMonitor")))
-                  : nullptr;
-  }();
-  UINT x = 0, y = 0;
-  if (monitor != nullptr && getDpiForMonitor != nullptr && getDpiForMonitor(monitor, 0, &x, &y) == S_OK && y > 0) {
-    return static_cast<int>(y);
-  }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
 
 }  // namespace
 
@@ -46,6 +27,20 @@ std::string Utf8(const wchar_t* text, int length) {
 
 WidgetSet& Current() { return *g_current; }
 
+// The manifest declares the program aware of the system's density, not of
+// each monitor's: Windows shows it every monitor at the system density, which
+// is the screen's and cannot change while the program runs. Asking per
+// monitor (shcore.dll) would only load a library to learn the same number.
+int SystemDpi() {
+  static const int dpi = [] {
+    HDC screen = GetDC(nullptr);
+    const int value = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return value;
+  }();
+  return dpi;
+}
+
 int WindowDpi(HWND hwnd) {
   static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
@@ -53,21 +48,19 @@ int WindowDpi(HWND hwnd) {
     const UINT dpi = getDpiForWindow(hwnd);
     if (dpi > 0) return static_cast<int>(dpi);
   }
-  return MonitorDpi(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
+  return SystemDpi();
 }
-
-int PrimaryMonitorDpi() { return MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)); }
 
 WidgetSet::WidgetSet() : instance_(GetModuleHandleW(nullptr)) { g_current = this; }
 
 WidgetSet::~WidgetSet() {
   if (appWindow_ != nullptr) DestroyWindow(appWindow_);
-  for (auto& [key, font] : fonts_) DeleteObject(font);
+  if (measuringDc_ != nullptr) DeleteDC(measuringDc_);
+  for (auto& [key, font] : fonts_) DeleteObject(font.handle);
   if (g_current == this) g_current = nullptr;
 }
 
 void WidgetSet::RegisterClasses() {
-  HICON icon = LoadIconW(instance_, L"MAINICON");
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.hInstance = instance_;
@@ -76,7 +69,10 @@ void WidgetSet::RegisterClasses() {
 
   wc.lpfnWndProc = ApplicationProc;
   wc.lpszClassName = kApplicationClass;
-  wc.hIcon = icon;
+  // Without a small icon of its own a class gets a copy made from the
+  // resource at registration.
+  wc.hIcon = bigIcon_;
+  wc.hIconSm = smallIcon_;
   RegisterClassExW(&wc);
 
   wc.lpfnWndProc = FormProc;
@@ -86,6 +82,7 @@ void WidgetSet::RegisterClasses() {
   wc.lpfnWndProc = GroupBoxProc;
   wc.lpszClassName = kGroupBoxClass;
   wc.hIcon = nullptr;
+  wc.hIconSm = nullptr;
   wc.style = CS_HREDRAW | CS_VREDRAW;
   RegisterClassExW(&wc);
 }
@@ -98,27 +95,28 @@ void WidgetSet::AppInit(const std::string& title) {
   ncm.cbSize = sizeof ncm;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
   messageFont_ = ncm.lfMessageFont;
-  HDC screen = GetDC(nullptr);
-  systemDpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  systemDpi_ = SystemDpi();
   if (messageFont_.lfHeight == 0) messageFont_.lfHeight = -MulDiv(9, systemDpi_, 72);
 
+  bigIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
+  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   RegisterClasses();
   // The application's own window: never shown, it carries the title and icon.
   // No caption style: nothing should take it for the program's visible window.
   appWindow_ = CreateWindowExW(0, kApplicationClass, Wide(title).c_str(), WS_POPUP,
                                0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
   if (appWindow_ == nullptr) throw Exception("Cannot create the application window");
-  bigIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
-  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  SetIcons(appWindow_);
 }
 
+// Called on WM_NCCREATE: the window system picks the icons up when it makes
+// its own window for this one, instead of converting them again afterwards.
+// The small icon goes first: a big icon without one makes the system shrink
+// the big one into a small icon of its own.
 void WidgetSet::SetIcons(HWND window) {
-  if (bigIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
   if (smallIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  if (bigIcon_ != nullptr) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
 }
 
 void WidgetSet::AppSetTitle(const std::string& title) {
@@ -137,10 +135,10 @@ std::optional<std::string> WidgetSet::FindFormResource(std::string_view name) {
 
 int WidgetSet::MonitorPixelsPerInch(const TForm& form) {
   if (form.Handle() != nullptr) return WindowDpi(static_cast<HWND>(form.Handle()));
-  return PrimaryMonitorDpi();
+  return SystemDpi();
 }
 
-HFONT WidgetSet::Font(TFontStyles style, int dpi) {
+const WidgetSet::FontEntry& WidgetSet::Font(TFontStyles style, int dpi) {
   const auto key = std::make_pair(static_cast<int>(style), dpi);
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
   LOGFONTW lf = messageFont_;
@@ -150,31 +148,39 @@ HFONT WidgetSet::Font(TFontStyles style, int dpi) {
   if (style & fsUnderline) lf.lfUnderline = TRUE;
   if (style & fsStrikeOut) lf.lfStrikeOut = TRUE;
   HFONT font = CreateFontIndirectW(&lf);
-  fonts_[key] = font;
-  return font;
+  TEXTMETRICW tm{};
+  GetTextMetricsW(MeasuringDc(font), &tm);
+  return fonts_[key] = FontEntry{font, tm.tmHeight};
 }
 
-int WidgetSet::FontHeight(HFONT font) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return tm.tmHeight;
+HDC WidgetSet::MeasuringDc(HFONT font) {
+  if (measuringDc_ == nullptr) measuringDc_ = CreateCompatibleDC(nullptr);
+  if (font != measuringFont_) {
+    SelectObject(measuringDc_, font);
+    measuringFont_ = font;
+  }
+  return measuringDc_;
+}
+
+bool CentredOrigin(const TForm& form, SIZE outer, POINT& origin) {
+  if (form.Position() != TPosition::poScreenCenter && form.Position() != TPosition::poDesktopCenter &&
+      form.Position() != TPosition::poWorkAreaCenter) {
+    return false;
+  }
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (form.Position() == TPosition::poWorkAreaCenter) SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  origin = POINT{area.left + (area.right - area.left - outer.cx) / 2, area.top + (area.bottom - area.top - outer.cy) / 2};
+  return true;
 }
 
 void WidgetSet::ShowForm(TForm& form) {
   HWND hwnd = static_cast<HWND>(form.Handle());
-  if (form.Position() == TPosition::poScreenCenter || form.Position() == TPosition::poDesktopCenter ||
-      form.Position() == TPosition::poWorkAreaCenter) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (form.Position() == TPosition::poWorkAreaCenter) SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    SetWindowPos(hwnd, nullptr, area.left + (area.right - area.left - w) / 2,
-                 area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Made centred already; moved only if it has been resized since.
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  POINT at;
+  if (CentredOrigin(form, SIZE{r.right - r.left, r.bottom - r.top}, at) && (at.x != r.left || at.y != r.top)) {
+    SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // Whoever started the process may ask for a minimised or maximised window.
   STARTUPINFOW si{};
@@ -223,6 +229,7 @@ void WidgetSet::Halt(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
 // Asked to close (by the task manager, say), the application closes its main form.
 LRESULT CALLBACK ApplicationProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) Current().SetIcons(hwnd);
   if (msg == WM_CLOSE) {
     if (Application != nullptr && Application->MainForm() != nullptr && Application->MainForm()->Handle() != nullptr) {
       PostMessageW(static_cast<HWND>(Application->MainForm()->Handle()), WM_CLOSE, 0, 0);

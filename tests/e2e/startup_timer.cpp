@@ -1,10 +1,12 @@
-// dolvane_startup_timer RUNS PROGRAM...
+// dolvane_startup_timer RUNS PROGRAM REFERENCE...
 // Measures, RUNS times for each program in turn, the time from starting the
 // process to its main window being visible, and prints each program's median
-// and the ratio of each median to the last program's.
+// and number of controls in that window and, for each reference program, the
+// ratio of the first program's median to the reference's.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <vector>
@@ -24,16 +26,28 @@ double NowMs() {
   return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Milliseconds from process start to a visible main window; the window is closed after.
-double TimeOneStart(const std::wstring& program) {
+struct Start {
+  double ms;     // from process start to a visible main window
+  int controls;  // child windows of the main window by then
+};
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// Starts the program once and closes its window again.
+Start TimeOneStart(const std::wstring& program) {
   const double start = NowMs();
   e2e::Process process(program);
   const HWND window = process.WaitForWindow(e2e::IsMainWindow);
   const double shown = NowMs();
   if (!window) throw std::runtime_error("no window appeared");
+  int controls = 0;
+  EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&controls));
   PostMessageW(window, WM_CLOSE, 0, 0);
   process.WaitForExit();
-  return shown - start;
+  return Start{shown - start, controls};
 }
 
 double Median(std::vector<double> v) {
@@ -42,11 +56,16 @@ double Median(std::vector<double> v) {
   return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+const char* FileName(const char* path) {
+  const char* slash = std::strrchr(path, '/');
+  return slash ? slash + 1 : path;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: dolvane_startup_timer RUNS PROGRAM...\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: dolvane_startup_timer RUNS PROGRAM REFERENCE...\n");
     return 2;
   }
   SetProcessDPIAware();
@@ -56,12 +75,20 @@ int main(int argc, char** argv) {
   try {
     for (const std::wstring& p : programs) TimeOneStart(p);  // warm-up, not counted
     std::vector<std::vector<double>> times(programs.size());
-    for (int r = 0; r < runs; ++r)
-      for (std::size_t i = 0; i < programs.size(); ++i) times[i].push_back(TimeOneStart(programs[i]));
-    const double reference = Median(times.back());
-    for (std::size_t i = 0; i < programs.size(); ++i) {
+    std::vector<int> controls(programs.size());
+    for (int r = 0; r < runs; ++r) {
+      for (std::size_t i = 0; i < programs.size(); ++i) {
+        const Start s = TimeOneStart(programs[i]);
+        times[i].push_back(s.ms);
+        controls[i] = s.controls;
+      }
+    }
+    const double measured = Median(times[0]);
+    std::printf("%-28s median %8.1f ms  %2d controls\n", FileName(argv[2]), measured, controls[0]);
+    for (std::size_t i = 1; i < programs.size(); ++i) {
       const double m = Median(times[i]);
-      std::printf("%-60s median %8.1f ms  (%.2fx)\n", argv[i + 2], m, m / reference);
+      std::printf("%-28s median %8.1f ms  %2d controls   %s / this: %.2fx\n", FileName(argv[i + 2]), m, controls[i],
+                  FileName(argv[2]), measured / m);
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "dolvane_startup_timer: %s\n", e.what());
