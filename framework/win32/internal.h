@@ -75,7 +75,6 @@ class WidgetSet final : public TWidgetSet {
   HDC measuringDc_ = nullptr;
   HFONT measuringFont_ = nullptr;
   LOGFONTW messageFont_{};
-  int systemDpi_ = 96;
 };
 
 // The back end as the window procedures see it.
@@ -93,9 +92,8 @@ bool CentredOrigin(const TForm& form, SIZE outer, POINT& origin);
 // Insets of a group box's client area inside its frame at a density.
 RECT GroupBoxInsets(HWND groupBox);
 
-// Pixel density of the screen, and of a window (GetDpiForWindow where the
-// system has it).
-int SystemDpi();
+// Pixel density of a window (GetDpiForWindow where the system has it, else
+// the screen's).
 int WindowDpi(HWND hwnd);
 
 }  // namespace win32

@@ -27,6 +27,8 @@ std::string Utf8(const wchar_t* text, int length) {
 
 WidgetSet& Current() { return *g_current; }
 
+namespace {
+
 // The manifest declares the program aware of the system's density, not of
 // each monitor's: Windows shows it every monitor at the system density, which
 // is the screen's and cannot change while the program runs. Asking per
@@ -40,6 +42,8 @@ int SystemDpi() {
   }();
   return dpi;
 }
+
+}  // namespace
 
 int WindowDpi(HWND hwnd) {
   static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
@@ -95,8 +99,7 @@ void WidgetSet::AppInit(const std::string& title) {
   ncm.cbSize = sizeof ncm;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
   messageFont_ = ncm.lfMessageFont;
-  systemDpi_ = SystemDpi();
-  if (messageFont_.lfHeight == 0) messageFont_.lfHeight = -MulDiv(9, systemDpi_, 72);
+  if (messageFont_.lfHeight == 0) messageFont_.lfHeight = -MulDiv(9, SystemDpi(), 72);
 
   bigIcon_ = static_cast<HICON>(LoadImageW(instance_, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                            GetSystemMetrics(SM_CYICON), LR_SHARED));
@@ -142,7 +145,7 @@ const WidgetSet::FontEntry& WidgetSet::Font(TFontStyles style, int dpi) {
   const auto key = std::make_pair(static_cast<int>(style), dpi);
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
   LOGFONTW lf = messageFont_;
-  lf.lfHeight = MulDiv(messageFont_.lfHeight, dpi, systemDpi_);
+  lf.lfHeight = MulDiv(messageFont_.lfHeight, dpi, SystemDpi());
   if (style & fsBold) lf.lfWeight = FW_BOLD;
   if (style & fsItalic) lf.lfItalic = TRUE;
   if (style & fsUnderline) lf.lfUnderline = TRUE;
