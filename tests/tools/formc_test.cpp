@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -8,6 +7,7 @@
 
 #include "errors.h"
 #include "form_compiler.h"
+#include "scratch_dir.h"
 #include "stream.h"
 
 namespace {
@@ -110,8 +110,8 @@ TEST(Formc, ReportsSyntaxErrorsWithTheirLine) {
 
 // The tool on a small nested form, against the stream laid out by hand.
 TEST(Formc, ToolWritesTheStreamOfANestedForm) {
-  const std::string dir = ::testing::TempDir();
-  const std::string source = dir + "formc_nested.form", out = dir + "formc_nested.tpf0";
+  const ScratchDir dir;
+  const std::string source = dir / "nested.form", out = dir / "nested.tpf0";
   std::ofstream(source) << "object MainForm: TMainForm\n"
                            "  Left = 200\n"
                            "  object gbA: TGroupBox\n"
@@ -139,16 +139,14 @@ TEST(Formc, ToolWritesTheStreamOfANestedForm) {
 }
 
 TEST(Formc, ToolFailsCleanlyOnBadInput) {
-  const std::string dir = ::testing::TempDir();
-  const std::string bad = dir + "formc_bad.form", out = dir + "formc_bad.tpf0";
+  const ScratchDir dir;
+  const std::string bad = dir / "bad.form", out = dir / "out.tpf0", err = dir / "err.txt";
   std::ofstream(bad) << "object F: TForm\n  Left = \nend\n";
-  std::remove(out.c_str());
-  const std::string command = std::string(FORMC_EXE) + " " + bad + " " + out + " 2>" + dir + "formc_err.txt";
-  EXPECT_NE(std::system(command.c_str()), 0);
+  EXPECT_NE(std::system((std::string(FORMC_EXE) + " " + bad + " " + out + " 2>" + err).c_str()), 0);
   EXPECT_FALSE(std::ifstream(out).good());
-  EXPECT_EQ(ReadFile(dir + "formc_err.txt"), bad + ":2: expected a value\n");
+  EXPECT_EQ(ReadFile(err), bad + ":2: expected a value\n");
 
-  const std::string good = dir + "formc_good.form";
+  const std::string good = dir / "good.form";
   std::ofstream(good) << "object F: TForm\nend\n";
   EXPECT_EQ(std::system((std::string(FORMC_EXE) + " " + good + " " + out).c_str()), 0);
   EXPECT_EQ(ReadFile(out), std::string("TPF0\x05TForm\x01" "F\x00\x00", 14));

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -15,6 +13,7 @@
 
 #include "ico.h"
 #include "picture.h"
+#include "scratch_dir.h"
 
 namespace {
 
@@ -129,13 +128,12 @@ TEST(IconFile, HoldsFourUncompressed32BitImagesWithoutMask) {
 }
 
 TEST(IconTool, WritesTheIconFile) {
-  const std::filesystem::path out = std::filesystem::temp_directory_path() / "icongen_test.ico";
-  const std::string command = std::string(ICONGEN_EXE) + " " + out.string();
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  const ScratchDir dir;
+  const std::string out = dir / "dolvane.ico";
+  ASSERT_EQ(std::system((std::string(ICONGEN_EXE) + " " + out).c_str()), 0);
   std::ifstream in(out, std::ios::binary);
   const std::vector<char> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   EXPECT_EQ(file.size(), 6u + 4 * 16 + 1064 + 4136 + 9256 + 262184);
-  std::filesystem::remove(out);
 
   EXPECT_NE(std::system((std::string(ICONGEN_EXE) + " > /dev/null 2>&1").c_str()), 0) << "no output named";
 }
