@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "errors.h"
 #include "fake_widgetset.h"
 #include "test_form.h"
@@ -41,11 +44,16 @@ TEST(ErrorDialog, TextAddsAFullStopAndTheTwoChoices) {
 TEST(Program, NormalRunEndsWithZero) {
   FakeWidgetSet ws;
   TForm* seenMain = nullptr;
-  ws.user = [&](TApplication& app) { seenMain = app.MainForm(); };
+  std::vector<std::string> seenEvents;
+  ws.user = [&](TApplication& app) {
+    seenMain = app.MainForm();
+    seenEvents = g_form->events;
+  };
   EXPECT_EQ(RunWith(ws, [] { StandardStart(); Application->Run(); }), 0);
   EXPECT_TRUE(ws.appInitialized);
   EXPECT_EQ(ws.appTitle, "Dolvane");
   EXPECT_EQ(seenMain, g_form);
+  EXPECT_EQ(seenEvents, std::vector<std::string>{"Created"});  // OnCreate ran once, and nothing else
   ASSERT_EQ(ws.shownForms.size(), 1u);
   EXPECT_TRUE(ws.dialogs.empty());
   EXPECT_EQ(Application, nullptr);  // taken down again

@@ -1,18 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "fake_widgetset.h"
 #include "test_form.h"
 
 namespace {
 
-// A test form built on the fake back end inside a running framework session.
-// The run must end normally: a failed start-up would skip the body's checks.
+// A test form built on the fake back end inside a running framework session,
+// scaled as the program asks for unless `scaled` is empty, which keeps the
+// application's default. The run must end normally: a failed start-up would
+// skip the body's checks.
 template <class Body>
-void WithForm(FakeWidgetSet& ws, Body body, bool scaled = true) {
+void WithForm(FakeWidgetSet& ws, Body body, std::optional<bool> scaled = true) {
   ws.resources["TTESTFORM"] = TestFormStream();
   TTestForm* form = nullptr;
   const int code = ExecuteProgram(&ws, [&] {
-    Application->SetScaled(scaled);
+    if (scaled) Application->SetScaled(*scaled);
     Application->Initialize();
     Application->CreateForm(form);
     body(*form);
@@ -120,6 +124,7 @@ TEST(Scaling, RescalesWhenShownOnAnotherDensity) {
   });
 }
 
+// An application scales no form until it is told to.
 TEST(Scaling, OffWhenTheApplicationDoesNotScale) {
   FakeWidgetSet ws;
   ws.monitorDpi = 144;
@@ -129,7 +134,7 @@ TEST(Scaling, OffWhenTheApplicationDoesNotScale) {
         EXPECT_EQ(f.ClientWidth(), 680);
         EXPECT_EQ(f.PixelsPerInch(), 96);
       },
-      /*scaled=*/false);
+      /*scaled=*/std::nullopt);  // left at the application's default
 }
 
 TEST(Scaling, PixelArithmeticRoundsHalvesAwayFromZero) {
