@@ -14,6 +14,7 @@ packages=(
   g++-mingw-w64-i686-posix
   wine wine32:i386 wine32-preloader:i386
   xvfb xauth fonts-wine
+  fonts-dejavu-core  # the font the Wine prefixes draw the window in
 )
 
 log() { printf '== %s\n' "$*" >&2; }

@@ -7,9 +7,21 @@
 runner="$1"
 prefix="$2"
 here="$(dirname "$0")"
+
+# The window's font is Windows' message font, whose face Wine names "MS Shell
+# Dlg" and maps to Tahoma. Debian's Wine finds no font of that name and falls
+# back on the first sans-serif font of the host that it knows: Liberation Sans
+# where that is installed, which, depending on the packages, shows the
+# subscript digits as boxes or the results without bold. Tahoma is replaced by
+# DejaVu Sans instead, so that the window looks the same on every host.
+pin_font() {
+  timeout 120 "$runner" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /t REG_SZ /d 'DejaVu Sans' /f \
+    >/dev/null
+}
+
 for attempt in 1 2 3; do
   rm -rf "$prefix"
-  if timeout 300 "$runner" wineboot --init && "$here/wineserver-settle.sh" "$prefix" \
+  if timeout 300 "$runner" wineboot --init && pin_font && "$here/wineserver-settle.sh" "$prefix" \
       && [ -s "$prefix/system.reg" ]; then
     exit 0
   fi

@@ -1,7 +1,9 @@
 // The main window as the user meets it at 96 dpi: frame, size, place, the 30
-// components where the layout puts them, keyboard order and the result fields.
+// components where the layout puts them, keyboard order, the result fields and
+// the font.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "dolvane_app.h"
@@ -187,6 +189,32 @@ TEST_F(Layout, ResultFieldsShowTheirTextInBold) {
   ASSERT_GT(normal7, 0);
   EXPECT_GT(bold5 * 4, normal5 * 5) << "\"5,0\": " << bold5 << " dark pixels in edtAZ, " << normal5 << " as input";
   EXPECT_GT(bold7 * 4, normal7 * 5) << "\"7,1\": " << bold7 << " dark pixels in edtBZ, " << normal7 << " as input";
+}
+
+// Under Wine the face behind the message font comes from the prefix, not the
+// program. The build's prefixes resolve it to DejaVu Sans, which has the
+// subscript digits, and its bold to DejaVu Sans Bold, whatever fonts the host
+// has besides.
+TEST(WindowFont, IsDejaVuSansAndDejaVuSansBold) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (auto [weight, expected] : {std::pair{FW_NORMAL, L"DejaVu Sans"}, {FW_BOLD, L"DejaVu Sans Bold"}}) {
+    LOGFONTW font = metrics.lfMessageFont;
+    font.lfWeight = weight;
+    HFONT handle = CreateFontIndirectW(&font);
+    HGDIOBJ old = SelectObject(dc, handle);
+    std::vector<char> outline(GetOutlineTextMetricsW(dc, 0, nullptr));
+    ASSERT_GT(outline.size(), sizeof(OUTLINETEXTMETRICW));
+    auto* otm = reinterpret_cast<OUTLINETEXTMETRICW*>(outline.data());
+    GetOutlineTextMetricsW(dc, static_cast<UINT>(outline.size()), otm);
+    EXPECT_STREQ(reinterpret_cast<const wchar_t*>(outline.data() + reinterpret_cast<UINT_PTR>(otm->otmpFullName)),
+                 expected);
+    SelectObject(dc, old);
+    DeleteObject(handle);
+  }
+  DeleteDC(dc);
 }
 
 TEST_F(Layout, EmptyWindowScreenshot) {
