@@ -36,9 +36,17 @@ install_packages() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
   fi
-  apt-get update -qq
+  local from_release=()
+  if ! apt-get update -qq; then
+    # A mirror caught in the middle of a sync can fail one list, such as the
+    # i386 list of security updates. Without it the i386 packages cannot match
+    # the versions of their amd64 twins; the release's own lists keep the two
+    # architectures in step.
+    log "some package lists could not be fetched; installing from the release's own lists"
+    from_release=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+  fi
   # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${from_release[@]}" $missing >/dev/null
 }
 
 # Wine for 32-bit programs is itself an i386 Linux program. Kernels built
