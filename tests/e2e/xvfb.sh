@@ -1,8 +1,9 @@
 #!/bin/sh
-# xvfb.sh start|stop STATE_DIR
+# xvfb.sh start STATE_DIR | stop STATE_DIR [WINEPREFIX...]
 # Starts a private X server (Xvfb) on a free display for the end-to-end tests
 # and records its display number and process id in STATE_DIR; stop ends that
-# same server again.
+# same server again, after the Wine sessions of the prefixes named, so that
+# none of their programs loses its display on the way out.
 set -eu
 state=$2
 case "$1" in
@@ -28,6 +29,10 @@ case "$1" in
     ;;
   stop)
     if [ -f "$state/pid" ]; then
+      shift 2
+      for prefix in "$@"; do
+        "$(dirname "$0")/../../cmake/wineserver-settle.sh" "$prefix" >/dev/null 2>&1 || true
+      done
       pid=$(cat "$state/pid")
       if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q '^Xvfb '; then
         kill "$pid"
@@ -37,7 +42,7 @@ case "$1" in
     rm -f "$state/display" "$state/display.new"
     ;;
   *)
-    echo "usage: $0 start|stop STATE_DIR" >&2
+    echo "usage: $0 start STATE_DIR | stop STATE_DIR [WINEPREFIX...]" >&2
     exit 2
     ;;
 esac
