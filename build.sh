@@ -13,7 +13,8 @@ packages=(
   clang libclang-rt-14-dev llvm
   g++-mingw-w64-i686-posix
   wine wine32:i386 wine32-preloader:i386
-  xvfb xauth fonts-wine
+  xvfb xauth
+  fonts-wine  # Marlett, for the buttons of the frame Wine draws without a window manager
   fonts-dejavu-core  # the font the Wine prefixes draw the window in
 )
 

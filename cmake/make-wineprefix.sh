@@ -19,9 +19,18 @@ pin_font() {
     >/dev/null
 }
 
+# A frame that Wine draws itself, on an X server without a window manager such
+# as the private one of the tests and of `build.sh run` without a display, has
+# its buttons drawn in Marlett. Debian's Wine does not look for fonts where its
+# fonts package puts them, so without a copy in the prefix the buttons show
+# the letters "0", "1" and "r" in whatever font the host offers instead.
+add_marlett() {
+  cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+}
+
 for attempt in 1 2 3; do
   rm -rf "$prefix"
-  if timeout 300 "$runner" wineboot --init && pin_font && "$here/wineserver-settle.sh" "$prefix" \
+  if timeout 300 "$runner" wineboot --init && pin_font && add_marlett && "$here/wineserver-settle.sh" "$prefix" \
       && [ -s "$prefix/system.reg" ]; then
     exit 0
   fi

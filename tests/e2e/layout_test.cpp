@@ -191,26 +191,38 @@ TEST_F(Layout, ResultFieldsShowTheirTextInBold) {
   EXPECT_GT(bold7 * 4, normal7 * 5) << "\"7,1\": " << bold7 << " dark pixels in edtBZ, " << normal7 << " as input";
 }
 
-// Under Wine the face behind the message font comes from the prefix, not the
-// program. The build's prefixes resolve it to DejaVu Sans, which has the
-// subscript digits, and its bold to DejaVu Sans Bold, whatever fonts the host
-// has besides.
-TEST(WindowFont, IsDejaVuSansAndDejaVuSansBold) {
+// Under Wine the fonts come from the prefix, not the program. The build's
+// prefixes resolve the message font to DejaVu Sans, which has the subscript
+// digits, and its bold to DejaVu Sans Bold, whatever fonts the host has
+// besides. They also have Marlett, in which Wine draws the buttons of a frame
+// it draws itself (on an X server without a window manager); without it the
+// buttons show the letters "0", "1" and "r" in some other font of the host.
+TEST(WindowFonts, AreTheSameOnEveryHost) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  struct Case {
+    const wchar_t* face;  // nullptr: the message font's own face
+    LONG weight;
+    const wchar_t* expected;
+  };
   HDC dc = CreateCompatibleDC(nullptr);
-  for (auto [weight, expected] : {std::pair{FW_NORMAL, L"DejaVu Sans"}, {FW_BOLD, L"DejaVu Sans Bold"}}) {
+  for (const Case& c : {Case{nullptr, FW_NORMAL, L"DejaVu Sans"}, Case{nullptr, FW_BOLD, L"DejaVu Sans Bold"},
+                        Case{L"Marlett", FW_NORMAL, L"Marlett"}}) {
     LOGFONTW font = metrics.lfMessageFont;
-    font.lfWeight = weight;
+    font.lfWeight = c.weight;
+    if (c.face) {
+      font.lfCharSet = SYMBOL_CHARSET;
+      lstrcpynW(font.lfFaceName, c.face, LF_FACESIZE);
+    }
     HFONT handle = CreateFontIndirectW(&font);
     HGDIOBJ old = SelectObject(dc, handle);
     std::vector<char> outline(GetOutlineTextMetricsW(dc, 0, nullptr));
     ASSERT_GT(outline.size(), sizeof(OUTLINETEXTMETRICW));
     auto* otm = reinterpret_cast<OUTLINETEXTMETRICW*>(outline.data());
     GetOutlineTextMetricsW(dc, static_cast<UINT>(outline.size()), otm);
-    EXPECT_STREQ(reinterpret_cast<const wchar_t*>(outline.data() + reinterpret_cast<UINT_PTR>(otm->otmpFullName)),
-                 expected);
+    EXPECT_STREQ(reinterpret_cast<const wchar_t*>(outline.data() + reinterpret_cast<UINT_PTR>(otm->otmpFaceName)),
+                 c.expected);
     SelectObject(dc, old);
     DeleteObject(handle);
   }
