@@ -1,6 +1,6 @@
 // The main window as the user meets it at 96 dpi: frame, size, place, the 30
 // components where the layout puts them, keyboard order, the result fields and
-// the font.
+// the fonts.
 #include <gtest/gtest.h>
 
 #include <utility>
